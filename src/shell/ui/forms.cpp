@@ -1,0 +1,41 @@
+// The registry that tells the main window how to create each simulation window's form.
+#include "shell/ui/forms.h"
+
+#include <array>
+
+#include "earthquakes/primarie_form.h"
+
+namespace orb {
+
+namespace {
+template <typename Form>
+SimWindow* make(const WindowInfo& info, QWidget* parent)
+{
+    return new Form(info, parent);
+}
+
+// By WindowClosedFlags index; a window that is not built yet has no entry.
+std::array<FormFactory, 31> g_overrides{};
+
+const std::array<FormFactory, 31> kFactories = [] {
+    std::array<FormFactory, 31> f{};
+    f[18] = &make<Tondep>;
+    return f;
+}();
+}  // namespace
+
+FormFactory formFactory(int flag)
+{
+    if (flag < 0 || flag >= static_cast<int>(kFactories.size()))
+        return nullptr;
+    const auto i = static_cast<std::size_t>(flag);
+    return g_overrides[i] ? g_overrides[i] : kFactories[i];
+}
+
+void overrideFormFactory(int flag, FormFactory factory)
+{
+    if (flag >= 0 && flag < static_cast<int>(g_overrides.size()))
+        g_overrides[static_cast<std::size_t>(flag)] = factory;
+}
+
+}  // namespace orb

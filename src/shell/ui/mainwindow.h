@@ -1,0 +1,113 @@
+// The main frame window: start screen, menus, start picture, clock, and the simulation windows.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "shell/globals.h"
+#include "shell/timer.h"
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QStackedWidget;
+
+namespace orb {
+
+class SimWindow;
+struct WindowInfo;
+
+// One item of the menu tree.
+struct MenuItem {
+    QString name;     // "A1", "D1", ...
+    QAction* action;
+    int textRow;      // MenuTexts row
+    int helpContext;  // 0: none
+    bool topLevel;
+};
+
+class TOrbicola : public QMainWindow {
+    Q_OBJECT
+public:
+    TOrbicola();
+    ~TOrbicola() override;
+
+    // FormCreate, up to the start of the start-screen sequence.
+    void formCreate();
+    // Skips the start screen: the frame state at once, with windows of the given client size
+    // (the driver opening a window alone).
+    void enterFrameAlone(QSize clientSize);
+    bool inFrameState() const { return frameState_; }
+
+    void ShowStartScreen();
+    void HideStartScreen();
+    void ApplyLanguage();
+
+    // Opens a window as its menu item does; returns it (nullptr where the window is not built).
+    SimWindow* openWindow(const WindowInfo& info);
+    SimWindow* form(int flag) const;
+    std::vector<SimWindow*> openWindows() const;   // in the frame's order
+    SimWindow* activeWindow() const;
+    void activateWindow(SimWindow* window);        // nullptr: the frame itself
+    void closeWindow(SimWindow* window);
+    void closeAll();
+
+    const std::vector<MenuItem>& menuItems() const { return menuItems_; }
+    const MenuItem* menuItem(const QString& name) const;
+    bool startPictureVisible() const { return startPicture_; }
+    bool clockVisible() const;
+    QString clockText() const;
+    std::uint8_t tickCounter() const { return tickCounter_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenus();
+    QMenu* addMenu(QMenu* parent, const QString& name, int row, int ctx = 0);
+    QAction* addItem(QMenu* menu, const QString& name, int row, int ctx, int glyph);
+    void Timer1Timer();
+    void Timer2Timer();
+    void Timer3Timer();
+    void enterFrameState(bool alone, QSize clientSize);
+    void updateBackground();
+    void childActivated(QMdiSubWindow* sub);
+    void windowClosed(SimWindow* window);
+    void helpRequested(int context);
+
+    QStackedWidget* stack_ = nullptr;
+    QWidget* startScreen_ = nullptr;       // imlibreda and the labels
+    QLabel* imlibreda_ = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QMdiArea* mdi_ = nullptr;
+    QLabel* clockPanel_ = nullptr;
+    QLabel* firstPanel_ = nullptr;
+    std::unique_ptr<Timer> Timer1;
+    std::unique_ptr<Timer> Timer2;
+    std::unique_ptr<Timer> Timer3;
+    std::uint8_t tickCounter_ = 0;
+    bool frameState_ = false;
+    bool startPicture_ = false;
+    std::vector<MenuItem> menuItems_;
+    std::vector<QMenu*> topMenus_;
+    QAction* hoveredItem_ = nullptr;
+    std::array<QPointer<SimWindow>, globals::kWindows> forms_{};
+    std::map<SimWindow*, QMdiSubWindow*> subWindows_;
+    SimWindow* active_ = nullptr;
+    QSize decoration_;   // what a child window's frame takes around its client
+};
+
+// The one main window, for the simulation windows (nullptr before it exists).
+TOrbicola* Orbicola();
+
+}  // namespace orb

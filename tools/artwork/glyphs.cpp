@@ -1,0 +1,747 @@
+// Draws the 16 x 16 menu and tool-bar glyphs on a design grid, at one or two device pixels per unit.
+#include "artwork.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+
+#include <cmath>
+#include <numbers>
+
+namespace artwork {
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+constexpr double kDeg = kPi / 180.0;
+
+const QColor kInk(40, 52, 66);
+const QColor kBlue(46, 108, 200);
+const QColor kDarkBlue(26, 68, 140);
+const QColor kSky(188, 218, 248);
+const QColor kRed(206, 52, 38);
+const QColor kDarkRed(140, 30, 22);
+const QColor kGreen(48, 148, 62);
+const QColor kDarkGreen(26, 96, 38);
+const QColor kYellow(246, 198, 46);
+const QColor kOrange(236, 140, 36);
+const QColor kGrey(126, 138, 152);
+const QColor kPaper(255, 255, 255);
+
+QPen pen(const QColor& c, double width)
+{
+    QPen p(c, width);
+    p.setCapStyle(Qt::RoundCap);
+    p.setJoinStyle(Qt::RoundJoin);
+    return p;
+}
+
+// A filled arrow head whose tip lies at `tip`, pointing along `angle` (radians, screen axes).
+void arrowHead(QPainter& p, QPointF tip, double angle, double length, double halfWidth,
+               const QColor& c)
+{
+    const QPointF d(std::cos(angle), std::sin(angle));
+    const QPointF n(-d.y(), d.x());
+    const QPolygonF head{tip, tip - d * length + n * halfWidth, tip - d * length - n * halfWidth};
+    p.setPen(QPen(c, 0.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(c);
+    p.drawPolygon(head);
+}
+
+// A straight arrow from `from` to `to` with its head at `to`.
+void arrow(QPainter& p, QPointF from, QPointF to, const QColor& c, double width, double headLength,
+           double headHalfWidth)
+{
+    const QPointF v = to - from;
+    const double len = std::hypot(v.x(), v.y());
+    const QPointF d = v / len;
+    p.setPen(QPen(c, width, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(from, to - d * (headLength * 0.8));
+    arrowHead(p, to, std::atan2(d.y(), d.x()), headLength, headHalfWidth, c);
+}
+
+// A curved arrow along `path`, its head past the path's end in the direction of travel.
+void curvedArrow(QPainter& p, const QPainterPath& path, const QColor& c, double width,
+                 double headLength, double headHalfWidth)
+{
+    p.setPen(QPen(c, width, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(path);
+    const QPointF end = path.pointAtPercent(1.0);
+    const QPointF before = path.pointAtPercent(0.96);
+    const double angle = std::atan2(end.y() - before.y(), end.x() - before.x());
+    const QPointF d(std::cos(angle), std::sin(angle));
+    arrowHead(p, end + d * (headLength * 0.75), angle, headLength, headHalfWidth, c);
+}
+
+// A sheet of paper with a folded top-right corner.
+void sheet(QPainter& p, QRectF r, double fold)
+{
+    QPainterPath body;
+    body.moveTo(r.left(), r.top());
+    body.lineTo(r.right() - fold, r.top());
+    body.lineTo(r.right(), r.top() + fold);
+    body.lineTo(r.right(), r.bottom());
+    body.lineTo(r.left(), r.bottom());
+    body.closeSubpath();
+    p.setPen(pen(kInk, 1.0));
+    p.setBrush(kPaper);
+    p.drawPath(body);
+    if (fold > 0) {
+        QPainterPath corner;
+        corner.moveTo(r.right() - fold, r.top());
+        corner.lineTo(r.right() - fold, r.top() + fold);
+        corner.lineTo(r.right(), r.top() + fold);
+        p.setBrush(QColor(222, 228, 236));
+        p.drawPath(corner);
+    }
+}
+
+// A small window with a title bar, drawn on the whole glyph.
+void window(QPainter& p)
+{
+    p.setPen(pen(kInk, 1.0));
+    p.setBrush(kPaper);
+    p.drawRect(QRectF(1.5, 2.5, 13, 11));
+    p.fillRect(QRectF(2, 3, 12, 2.5), kBlue);
+    p.setPen(pen(kInk, 1.0));
+    p.drawLine(QPointF(1.5, 5.5), QPointF(14.5, 5.5));
+}
+
+QPointF onEllipse(QPointF centre, double rx, double ry, double tiltDeg, double tDeg)
+{
+    const double x = rx * std::cos(tDeg * kDeg);
+    const double y = -ry * std::sin(tDeg * kDeg);
+    const double a = tiltDeg * kDeg;
+    return centre + QPointF(x * std::cos(a) - y * std::sin(a), x * std::sin(a) + y * std::cos(a));
+}
+
+// A flag filling the glyph's flag area, with stripes snapped to device pixels so that
+// both sizes keep sharp, symmetric edges.
+struct FlagArea {
+    double scale;
+    static constexpr double kLeft = 1, kTop = 3, kRight = 15, kBottom = 13;
+
+    // Boundary between stripes k and k+1 of `count` equal stripes, mirrored for symmetry.
+    double split(double from, double to, int k, int count) const
+    {
+        const double a = from * scale;
+        const double b = to * scale;
+        if (2 * (k + 1) <= count)
+            return std::nearbyint(a + (b - a) * (k + 1) / count) / scale;
+        return (b - (std::nearbyint(a + (b - a) * (count - k - 1) / count) - a)) / scale;
+    }
+    QRectF rect() const { return QRectF(QPointF(kLeft, kTop), QPointF(kRight, kBottom)); }
+};
+
+void verticalTricolour(QPainter& p, double scale, const QColor& a, const QColor& b, const QColor& c)
+{
+    const FlagArea f{scale};
+    const double x1 = f.split(FlagArea::kLeft, FlagArea::kRight, 0, 3);
+    const double x2 = f.split(FlagArea::kLeft, FlagArea::kRight, 1, 3);
+    p.fillRect(QRectF(QPointF(FlagArea::kLeft, FlagArea::kTop), QPointF(x1, FlagArea::kBottom)), a);
+    p.fillRect(QRectF(QPointF(x1, FlagArea::kTop), QPointF(x2, FlagArea::kBottom)), b);
+    p.fillRect(QRectF(QPointF(x2, FlagArea::kTop), QPointF(FlagArea::kRight, FlagArea::kBottom)), c);
+}
+
+// Thin border that keeps a pale flag visible on a pale tool bar.
+void flagBorder(QPainter& p, double scale)
+{
+    const FlagArea f{scale};
+    const double half = 0.5 / scale;
+    p.setPen(QPen(QColor(0, 0, 0, 110), 1.0 / scale));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(f.rect().adjusted(half, half, -half, -half));
+}
+
+// ---- the image list ----
+
+void pause(QPainter& p, double)
+{
+    const QColor bar(48, 78, 140);
+    p.fillRect(QRectF(4, 3, 3, 10), bar);
+    p.fillRect(QRectF(9, 3, 3, 10), bar);
+}
+
+void startAgain(QPainter& p, double)
+{
+    sheet(p, QRectF(2.5, 1.5, 10, 13), 3);
+    QPainterPath turn;
+    const QRectF circle(4.3, 5.6, 6.6, 6.6);
+    turn.arcMoveTo(circle, 110);
+    turn.arcTo(circle, 110, 270);
+    curvedArrow(p, turn, kGreen, 1.6, 3.2, 2.3);
+}
+
+void help(QPainter& p, double)
+{
+    p.setPen(pen(kDarkBlue, 1.0));
+    p.setBrush(kBlue);
+    p.drawEllipse(QPointF(8, 8), 6.5, 6.5);
+    QPainterPath mark;
+    const QRectF hook(5.9, 3.9, 4.2, 4.2);
+    mark.arcMoveTo(hook, 160);
+    mark.arcTo(hook, 160, -215);
+    mark.lineTo(8, 9.4);
+    mark.lineTo(8, 10.0);
+    p.setPen(pen(kPaper, 1.7));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(mark);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kPaper);
+    p.drawEllipse(QPointF(8, 12.3), 1.05, 1.05);
+}
+
+void chartPage(QPainter& p, double)
+{
+    sheet(p, QRectF(1.5, 1.5, 13, 13), 3);
+    p.setPen(pen(kGrey, 1.0));
+    p.drawPolyline(QPolygonF{{3.5, 4.5}, {3.5, 12.5}, {12.5, 12.5}});
+    p.setPen(pen(kRed, 1.3));
+    p.drawPolyline(QPolygonF{{4.5, 11}, {6.5, 7.5}, {8.5, 9.5}, {11.5, 5}});
+}
+
+void pencil(QPainter& p, double)
+{
+    p.save();
+    p.translate(8, 8);
+    p.rotate(-45);
+    p.setPen(pen(kInk, 0.9));
+    p.setBrush(kYellow);
+    p.drawRect(QRectF(-3.2, -2.0, 8.4, 4.0));
+    p.setBrush(QColor(236, 120, 140));
+    p.drawRect(QRectF(5.2, -2.0, 2.0, 4.0));
+    p.setBrush(QColor(242, 214, 166));
+    p.drawPolygon(QPolygonF{{-3.2, -2.0}, {-7.4, 0}, {-3.2, 2.0}});
+    p.setPen(Qt::NoPen);
+    p.setBrush(kInk);
+    p.drawPolygon(QPolygonF{{-5.8, -0.75}, {-7.6, 0}, {-5.8, 0.75}});
+    p.setPen(pen(QColor(200, 150, 20), 0.8));
+    p.drawLine(QPointF(-2.6, 0), QPointF(4.6, 0));
+    p.restore();
+}
+
+void swapPages(QPainter& p, double)
+{
+    arrow(p, {1.5, 5}, {14.5, 5}, kBlue, 2.0, 4.2, 3.0);
+    arrow(p, {14.5, 11}, {1.5, 11}, kGreen, 2.0, 4.2, 3.0);
+}
+
+void plus(QPainter& p, double)
+{
+    p.setPen(pen(kDarkGreen, 1.0));
+    p.setBrush(kGreen);
+    p.drawPolygon(QPolygonF{{6.5, 2.5}, {9.5, 2.5}, {9.5, 6.5}, {13.5, 6.5}, {13.5, 9.5},
+                            {9.5, 9.5}, {9.5, 13.5}, {6.5, 13.5}, {6.5, 9.5}, {2.5, 9.5},
+                            {2.5, 6.5}, {6.5, 6.5}});
+}
+
+void minus(QPainter& p, double)
+{
+    p.setPen(pen(kDarkRed, 1.0));
+    p.setBrush(kRed);
+    p.drawRect(QRectF(2.5, 6.5, 11, 3));
+}
+
+void eye(QPainter& p, double)
+{
+    QPainterPath lid;
+    lid.moveTo(1, 8);
+    lid.quadTo(8, 0.5, 15, 8);
+    lid.quadTo(8, 15.5, 1, 8);
+    p.setPen(pen(kInk, 1.0));
+    p.setBrush(kPaper);
+    p.drawPath(lid);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kBlue);
+    p.drawEllipse(QPointF(8, 8), 3.0, 3.0);
+    p.setBrush(kInk);
+    p.drawEllipse(QPointF(8, 8), 1.3, 1.3);
+    p.setBrush(kPaper);
+    p.drawEllipse(QPointF(7.0, 7.0), 0.7, 0.7);
+}
+
+void blockArrow(QPainter& p, bool up)
+{
+    QPolygonF shape{{8, 1.5}, {14, 7.5}, {10.5, 7.5}, {10.5, 14.5}, {5.5, 14.5}, {5.5, 7.5}, {2, 7.5}};
+    if (!up)
+        for (QPointF& pt : shape)
+            pt.setY(16 - pt.y());
+    p.setPen(pen(kDarkBlue, 1.0));
+    p.setBrush(kBlue);
+    p.drawPolygon(shape);
+}
+
+void arrowUp(QPainter& p, double) { blockArrow(p, true); }
+void arrowDown(QPainter& p, double) { blockArrow(p, false); }
+
+void grid(QPainter& p, double)
+{
+    p.fillRect(QRectF(2.5, 2.5, 12, 12), kSky);
+    p.fillRect(QRectF(5.5, 8.5, 3, 3), kBlue);
+    p.setPen(QPen(kInk, 1.0));
+    for (int i = 0; i < 5; ++i) {
+        const double v = 2.5 + 3 * i;
+        p.drawLine(QPointF(v, 2.5), QPointF(v, 14.5));
+        p.drawLine(QPointF(2.5, v), QPointF(14.5, v));
+    }
+}
+
+void target(QPainter& p, double)
+{
+    p.setPen(pen(kDarkRed, 1.0));
+    p.setBrush(kRed);
+    p.drawEllipse(QPointF(8, 8), 6.5, 6.5);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kPaper);
+    p.drawEllipse(QPointF(8, 8), 4.6, 4.6);
+    p.setBrush(kRed);
+    p.drawEllipse(QPointF(8, 8), 2.7, 2.7);
+    p.setBrush(kPaper);
+    p.drawEllipse(QPointF(8, 8), 0.9, 0.9);
+}
+
+void book(QPainter& p, double)
+{
+    p.setPen(pen(kInk, 1.0));
+    p.setBrush(kPaper);
+    p.drawRect(QRectF(4.5, 2.5, 9, 12));
+    p.setPen(pen(kGrey, 0.8));
+    p.drawLine(QPointF(13, 4), QPointF(13, 14));
+    p.drawLine(QPointF(6, 14), QPointF(12.5, 14));
+    p.setPen(pen(kDarkBlue, 1.0));
+    p.setBrush(kBlue);
+    p.drawRect(QRectF(2.5, 1.5, 9, 11.5));
+    p.fillRect(QRectF(3, 2, 1.5, 10.5), kDarkBlue);
+    p.fillRect(QRectF(6, 4, 4, 2), kPaper);
+}
+
+void previousWindow(QPainter& p, double)
+{
+    window(p);
+    arrow(p, {12.5, 9.5}, {3.5, 9.5}, kGreen, 1.0, 3.5, 2.6);
+}
+
+void nextWindow(QPainter& p, double)
+{
+    window(p);
+    arrow(p, {3.5, 9.5}, {12.5, 9.5}, kGreen, 1.0, 3.5, 2.6);
+}
+
+void magnifier(QPainter& p, double)
+{
+    p.setPen(pen(kInk, 2.6));
+    p.drawLine(QPointF(10.2, 10.2), QPointF(13.8, 13.8));
+    p.setPen(pen(kInk, 1.4));
+    p.setBrush(QColor(188, 218, 248, 200));
+    p.drawEllipse(QPointF(6.5, 6.5), 4.6, 4.6);
+}
+
+void clock(QPainter& p, double)
+{
+    p.setPen(pen(kInk, 1.0));
+    p.setBrush(kPaper);
+    p.drawEllipse(QPointF(8, 8), 6.5, 6.5);
+    p.setPen(pen(kGrey, 1.0));
+    for (int k = 0; k < 4; ++k) {
+        const double a = k * kPi / 2;
+        p.drawLine(QPointF(8 + 4.6 * std::cos(a), 8 + 4.6 * std::sin(a)),
+                   QPointF(8 + 5.4 * std::cos(a), 8 + 5.4 * std::sin(a)));
+    }
+    p.setPen(pen(kInk, 1.3));
+    p.drawLine(QPointF(8, 8), QPointF(8, 3.8));
+    p.drawLine(QPointF(8, 8), QPointF(10.8, 9.6));
+}
+
+void play(QPainter& p, double)
+{
+    p.setPen(pen(kDarkGreen, 1.0));
+    p.setBrush(kGreen);
+    p.drawPolygon(QPolygonF{{4.5, 2.5}, {13, 8}, {4.5, 13.5}});
+}
+
+void stop(QPainter& p, double)
+{
+    p.setPen(pen(kDarkRed, 1.0));
+    p.setBrush(kRed);
+    p.drawRect(QRectF(3.5, 3.5, 9, 9));
+}
+
+void check(QPainter& p, double)
+{
+    p.setPen(pen(kGreen, 2.4));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolyline(QPolygonF{{2.6, 8.4}, {6.2, 12.0}, {13.4, 3.6}});
+}
+
+void seismicWaves(QPainter& p, double)
+{
+    p.setPen(pen(kGrey, 0.8));
+    p.drawLine(QPointF(0.5, 8), QPointF(15.5, 8));
+    QPolygonF trace;
+    for (double x = 0.8; x <= 15.2; x += 0.1) {
+        // A quiet start, a strong burst in the middle, then a fading tail.
+        const double envelope = 0.25 + 5.2 * std::exp(-std::pow((x - 7.2) / 2.9, 2));
+        trace << QPointF(x, 8 - envelope * std::sin(2 * kPi * (x - 0.8) / 2.6));
+    }
+    p.setPen(pen(kRed, 1.1));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolyline(trace);
+}
+
+void pendulum(QPainter& p, double)
+{
+    p.setPen(QPen(kInk, 1.0));
+    p.fillRect(QRectF(3, 1, 10, 1.5), kInk);
+    const QPointF pivot(8, 2.5);
+    const double length = 9.6;
+    const double a = 22 * kDeg;
+    const QPointF bob = pivot + QPointF(length * std::sin(a), length * std::cos(a));
+    p.setPen(pen(kGrey, 1.0));
+    p.drawLine(pivot, bob);
+    p.setPen(pen(kDarkRed, 0.9));
+    p.setBrush(kOrange);
+    p.drawEllipse(bob, 2.4, 2.4);
+}
+
+void moonPhases(QPainter& p, double)
+{
+    const QRectF disc(1.5, 1.5, 13, 13);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(52, 62, 84));
+    p.drawEllipse(disc);
+    QPainterPath lit;
+    lit.moveTo(8, 1.5);
+    lit.arcTo(disc, 90, -180);
+    lit.closeSubpath();
+    p.setBrush(QColor(252, 236, 160));
+    p.drawPath(lit);
+    p.setPen(pen(kInk, 1.0));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(disc);
+}
+
+void satelliteOrbit(QPainter& p, double)
+{
+    const QPointF centre(8, 8);
+    p.save();
+    p.translate(centre);
+    p.rotate(-25);
+    p.setPen(pen(kGrey, 1.0));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPointF(0, 0), 7.0, 3.7);
+    p.restore();
+    p.setPen(pen(kDarkBlue, 1.0));
+    p.setBrush(kBlue);
+    p.drawEllipse(centre, 3.1, 3.1);
+    const QPointF sat = onEllipse(centre, 7.0, 3.7, -25, 35);
+    p.setPen(pen(kInk, 0.8));
+    p.setBrush(kRed);
+    p.drawEllipse(sat, 1.5, 1.5);
+}
+
+void centrifugal(QPainter& p, double)
+{
+    const QPointF centre(6.5, 9.5);
+    const double r = 4.6;
+    p.setPen(pen(kBlue, 1.1));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(centre, r, r);
+    const QPointF ball = centre + QPointF(r * std::cos(45 * kDeg), -r * std::sin(45 * kDeg));
+    p.setPen(pen(kGrey, 0.8));
+    p.drawLine(centre, ball);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kInk);
+    p.drawEllipse(centre, 0.9, 0.9);
+    arrow(p, ball + QPointF(0.6, -0.6), {15, 1}, kRed, 1.5, 3.6, 2.4);
+    p.setPen(pen(kInk, 0.8));
+    p.setBrush(kGrey);
+    p.drawEllipse(ball, 1.5, 1.5);
+}
+
+void doppler(QPainter& p, double)
+{
+    p.setBrush(Qt::NoBrush);
+    p.setPen(pen(QColor(46, 108, 200, 190), 1.0));
+    p.drawEllipse(QPointF(8, 8), 7.0, 7.0);
+    p.setPen(pen(QColor(46, 108, 200, 225), 1.0));
+    p.drawEllipse(QPointF(9.6, 8), 4.5, 4.5);
+    p.setPen(pen(kBlue, 1.0));
+    p.drawEllipse(QPointF(11.1, 8), 2.1, 2.1);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kRed);
+    p.drawEllipse(QPointF(12.0, 8), 1.2, 1.2);
+}
+
+void spinningTop(QPainter& p, double)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 52, 66, 70));
+    p.drawEllipse(QPointF(6.8, 14.9), 3.2, 0.8);
+    p.save();
+    p.translate(8, 7.6);
+    p.rotate(12);
+    p.setPen(pen(kInk, 0.9));
+    p.setBrush(kGrey);
+    p.drawRect(QRectF(-0.8, -7.2, 1.6, 3.6));
+    QPainterPath body;
+    body.moveTo(-5.6, -2.6);
+    body.quadTo(-4.6, 2.6, 0, 6.9);
+    body.quadTo(4.6, 2.6, 5.6, -2.6);
+    body.arcTo(QRectF(-5.6, -4.6, 11.2, 4.0), 0, 180);
+    body.closeSubpath();
+    p.setBrush(kRed);
+    p.drawPath(body);
+    p.save();
+    p.setClipPath(body);
+    p.fillRect(QRectF(-6, 0.2, 12, 1.6), kYellow);
+    p.restore();
+    p.setPen(pen(kInk, 0.9));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(body);
+    p.setPen(pen(kDarkRed, 0.8));
+    p.drawArc(QRectF(-5.6, -4.6, 11.2, 4.0), 180 * 16, 180 * 16);
+    p.restore();
+}
+
+void coriolis(QPainter& p, double)
+{
+    p.setPen(pen(kBlue, 1.0));
+    p.setBrush(kSky);
+    p.drawEllipse(QPointF(8, 8), 6.5, 6.5);
+    p.setPen(pen(QColor(46, 108, 200, 140), 0.8));
+    p.setBrush(Qt::NoBrush);
+    p.drawLine(QPointF(1.8, 8), QPointF(14.2, 8));
+    p.drawEllipse(QPointF(8, 8), 3.0, 6.4);
+    QPainterPath path;
+    path.moveTo(4.2, 3.6);
+    path.cubicTo(7.5, 4.2, 10.2, 6.4, 10.6, 10.6);
+    curvedArrow(p, path, kRed, 1.5, 3.0, 2.1);
+}
+
+void precession(QPainter& p, double)
+{
+    const QPointF centre(8, 10);
+    const QPointF topCentre(8, 3);
+    const double rx = 4.2, ry = 1.4;
+    p.setPen(pen(kGrey, 0.9));
+    p.drawLine(centre, topCentre + QPointF(-rx, 0));
+    p.drawLine(centre, topCentre + QPointF(rx, 0));
+    p.setPen(pen(kOrange, 1.0));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(topCentre, rx, ry);
+    p.setPen(pen(kDarkBlue, 1.0));
+    p.setBrush(kBlue);
+    p.drawEllipse(centre, 3.3, 3.3);
+    const QPointF tip = onEllipse(topCentre, rx, ry, 0, -25);
+    const QPointF d = (tip - centre) / std::hypot(tip.x() - centre.x(), tip.y() - centre.y());
+    p.setPen(pen(kInk, 1.3));
+    p.drawLine(centre - d * 5.6, tip);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kInk);
+    p.drawEllipse(tip, 1.0, 1.0);
+}
+
+void keplerOrbit(QPainter& p, double)
+{
+    const QPointF centre(8, 8);
+    const double rx = 6.8, ry = 4.8;
+    const double focus = std::sqrt(rx * rx - ry * ry);
+    p.setPen(pen(kBlue, 1.1));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(centre, rx, ry);
+    p.setPen(pen(kOrange, 0.8));
+    p.setBrush(kYellow);
+    p.drawEllipse(centre - QPointF(focus, 0), 2.0, 2.0);
+    p.setPen(pen(kDarkBlue, 0.8));
+    p.setBrush(QColor(90, 160, 240));
+    p.drawEllipse(onEllipse(centre, rx, ry, 0, 60), 1.4, 1.4);
+}
+
+void weight(QPainter& p, double)
+{
+    p.setPen(pen(kInk, 1.4));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPointF(8, 4.2), 2.3, 2.3);
+    QLinearGradient metal(0, 5, 0, 15);
+    metal.setColorAt(0, QColor(130, 140, 152));
+    metal.setColorAt(1, QColor(70, 78, 90));
+    p.setPen(pen(kInk, 1.0));
+    p.setBrush(metal);
+    p.drawPolygon(QPolygonF{{2.5, 14.5}, {13.5, 14.5}, {11.5, 6.5}, {4.5, 6.5}});
+    p.setPen(pen(QColor(255, 255, 255, 110), 0.8));
+    p.drawLine(QPointF(5.2, 8.2), QPointF(4.2, 12.8));
+}
+
+void equalAreas(QPainter& p, double)
+{
+    const QPointF centre(8, 8);
+    const double rx = 6.8, ry = 5.4;
+    const QPointF sun = centre - QPointF(std::sqrt(rx * rx - ry * ry), 0);
+    auto sector = [&](double from, double to, const QColor& c) {
+        QPainterPath path;
+        path.moveTo(sun);
+        for (double t = from; t <= to + 1e-9; t += 2)
+            path.lineTo(onEllipse(centre, rx, ry, 0, t));
+        path.closeSubpath();
+        p.setPen(Qt::NoPen);
+        p.setBrush(c);
+        p.drawPath(path);
+    };
+    // Swept area from the focus between eccentric anomalies E1 and E2 is
+    // (a b / 2) (E2 - E1 - e (sin E2 - sin E1)); with e = 0.61 the wide sector around
+    // perihelion (E = +-60 degrees) and the narrow one around aphelion (E = 180 +- 20 degrees)
+    // come out nearly equal.
+    sector(120, 240, kOrange);
+    sector(-20, 20, kGreen);
+    p.setPen(pen(kBlue, 1.1));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(centre, rx, ry);
+    p.setPen(pen(kOrange, 0.8));
+    p.setBrush(kYellow);
+    p.drawEllipse(sun, 1.3, 1.3);
+}
+
+void flagUnitedKingdom(QPainter& p, double scale)
+{
+    const FlagArea f{scale};
+    const QRectF r = f.rect();
+    p.save();
+    p.setClipRect(r);
+    p.fillRect(r, QColor(1, 33, 105));
+    p.setPen(QPen(kPaper, 2.6));
+    p.drawLine(r.topLeft(), r.bottomRight());
+    p.drawLine(r.bottomLeft(), r.topRight());
+    p.setPen(QPen(QColor(200, 16, 46), 0.9));
+    p.drawLine(r.topLeft(), r.bottomRight());
+    p.drawLine(r.bottomLeft(), r.topRight());
+    p.fillRect(QRectF(6, r.top(), 4, r.height()), kPaper);
+    p.fillRect(QRectF(r.left(), 6, r.width(), 4), kPaper);
+    p.fillRect(QRectF(7, r.top(), 2, r.height()), QColor(200, 16, 46));
+    p.fillRect(QRectF(r.left(), 7, r.width(), 2), QColor(200, 16, 46));
+    p.restore();
+    flagBorder(p, scale);
+}
+
+void flagItaly(QPainter& p, double scale)
+{
+    verticalTricolour(p, scale, QColor(0, 146, 70), QColor(255, 255, 255), QColor(206, 43, 55));
+    flagBorder(p, scale);
+}
+
+void flagFrance(QPainter& p, double scale)
+{
+    verticalTricolour(p, scale, QColor(0, 85, 164), QColor(255, 255, 255), QColor(239, 65, 53));
+    flagBorder(p, scale);
+}
+
+void flagGeneric(QPainter& p, double)
+{
+    p.setPen(pen(kInk, 1.2));
+    p.drawLine(QPointF(3, 2.2), QPointF(3, 15));
+    p.setPen(Qt::NoPen);
+    p.setBrush(kYellow);
+    p.drawEllipse(QPointF(3, 1.6), 1.1, 1.1);
+    QPainterPath cloth;
+    cloth.moveTo(3.6, 2.8);
+    cloth.cubicTo(7, 1.2, 10, 4.6, 14.6, 2.8);
+    cloth.lineTo(14.6, 9.8);
+    cloth.cubicTo(10, 11.6, 7, 8.2, 3.6, 9.8);
+    cloth.closeSubpath();
+    QLinearGradient shade(3.6, 0, 14.6, 0);
+    shade.setColorAt(0.0, QColor(40, 160, 168));
+    shade.setColorAt(0.5, QColor(90, 200, 204));
+    shade.setColorAt(1.0, QColor(36, 146, 156));
+    p.setPen(pen(QColor(20, 96, 104), 0.9));
+    p.setBrush(shade);
+    p.drawPath(cloth);
+}
+
+void loudspeaker(QPainter& p, double)
+{
+    p.setPen(pen(kInk, 0.9));
+    p.setBrush(kGrey);
+    p.drawPolygon(QPolygonF{{1.5, 5.8}, {4.6, 5.8}, {8.6, 2.2}, {8.6, 13.8}, {4.6, 10.2}, {1.5, 10.2}});
+    p.setPen(pen(kBlue, 1.3));
+    p.setBrush(Qt::NoBrush);
+    for (double r : {2.6, 5.2}) {
+        p.drawArc(QRectF(8.6 - r, 8 - r, 2 * r, 2 * r), -45 * 16, 90 * 16);
+    }
+}
+
+void flagSpain(QPainter& p, double scale)
+{
+    const FlagArea f{scale};
+    const double y1 = f.split(FlagArea::kTop, FlagArea::kBottom, 0, 4);
+    const double y2 = f.split(FlagArea::kTop, FlagArea::kBottom, 2, 4);
+    const QRectF r = f.rect();
+    p.fillRect(r, QColor(170, 21, 27));
+    p.fillRect(QRectF(QPointF(r.left(), y1), QPointF(r.right(), y2)), QColor(241, 191, 0));
+    flagBorder(p, scale);
+}
+
+void flagGermany(QPainter& p, double scale)
+{
+    const FlagArea f{scale};
+    const double y1 = f.split(FlagArea::kTop, FlagArea::kBottom, 0, 3);
+    const double y2 = f.split(FlagArea::kTop, FlagArea::kBottom, 1, 3);
+    const QRectF r = f.rect();
+    p.fillRect(QRectF(QPointF(r.left(), r.top()), QPointF(r.right(), y1)), QColor(0, 0, 0));
+    p.fillRect(QRectF(QPointF(r.left(), y1), QPointF(r.right(), y2)), QColor(221, 0, 0));
+    p.fillRect(QRectF(QPointF(r.left(), y2), QPointF(r.right(), r.bottom())), QColor(255, 206, 0));
+    flagBorder(p, scale);
+}
+
+// ---- speed buttons ----
+
+// A block of rock in cells, one of them picked out in white.
+void highlightCell(QPainter& p, double)
+{
+    static const QColor rock[2] = {QColor(150, 118, 86), QColor(128, 98, 72)};
+    for (int row = 0; row < 4; ++row)
+        for (int col = 0; col < 4; ++col)
+            p.fillRect(QRectF(2 + 3 * col, 2 + 3 * row, 3, 3), rock[(row + col) % 2]);
+    p.fillRect(QRectF(1, 1, 14, 1), kInk);
+    p.fillRect(QRectF(1, 14, 14, 1), kInk);
+    p.fillRect(QRectF(1, 2, 1, 12), kInk);
+    p.fillRect(QRectF(14, 2, 1, 12), kInk);
+    p.setPen(QPen(kYellow, 1.0));
+    p.setBrush(kPaper);
+    p.drawRect(QRectF(7.5, 4.5, 4, 4));
+}
+
+}  // namespace
+
+std::vector<Glyph> imageListGlyphs()
+{
+    const std::vector<GlyphPainter> painters = {
+        pause, startAgain, help, chartPage, pencil, swapPages, plus, minus, eye, arrowUp,
+        arrowDown, grid, target, book, previousWindow, nextWindow, magnifier, clock, play, stop,
+        check, seismicWaves, pendulum, moonPhases, satelliteOrbit, centrifugal, doppler,
+        spinningTop, coriolis, precession, keplerOrbit, weight, equalAreas, flagUnitedKingdom,
+        flagItaly, flagFrance, flagGeneric, loudspeaker, flagSpain, flagGermany,
+    };
+    std::vector<Glyph> glyphs;
+    for (std::size_t i = 0; i < painters.size(); ++i)
+        glyphs.push_back({QString::asprintf("%02zu", i), painters[i]});
+    return glyphs;
+}
+
+std::vector<Glyph> buttonGlyphs()
+{
+    return {{QStringLiteral("eviden"), highlightCell}};
+}
+
+QImage renderGlyph(const Glyph& glyph, int scale)
+{
+    QImage img(16 * scale, 16 * scale, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
+    glyph.paint(p, scale);
+    p.end();
+    return img;
+}
+
+}  // namespace artwork
