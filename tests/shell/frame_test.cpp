@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QEvent>
 #include <QMenu>
 
 #include "shell/globals.h"
@@ -197,6 +199,44 @@ TEST_F(Frame, ScriptErrorsExitWithStatusTwo)
     EXPECT_EQ(run(QStringLiteral("jump")), 2);
     EXPECT_EQ(run(QStringLiteral("menu Z9")), 2);
     EXPECT_EQ(err.size(), 5);
+}
+
+}  // namespace
+
+namespace {
+
+// Windows with a hint line of their own each get the hints of their own controls.
+class HintLine : public orb::SimWindow {
+public:
+    using SimWindow::SimWindow;
+    QString shown;
+protected:
+    void formCreate() override
+    {
+        addTimer(QStringLiteral("tempo"), 15, true, [] {});
+        addStandardControls(addToolBar());
+        setHintHandler([this](const QString& h) { shown = h; });
+    }
+};
+
+orb::SimWindow* makeHintLine(const orb::WindowInfo& info, QWidget* parent) { return new HintLine(info, parent); }
+
+TEST_F(Frame, HintsGoToTheWindowThatOwnsTheControlEvenAfterAnotherCloses)
+{
+    orb::overrideFormFactory(6, &makeHintLine);    // F2
+    orb::overrideFormFactory(15, &makeHintLine);   // E5
+    ASSERT_EQ(run(QStringLiteral("start menu F2 menu E5")), 0);
+    auto* first = static_cast<HintLine*>(main().form(6));
+    auto* second = static_cast<HintLine*>(main().form(15));
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(second->control(QStringLiteral("pausa"))->widget, &enter);
+    EXPECT_EQ(second->shown, QStringLiteral("pause"));
+    EXPECT_TRUE(first->shown.isEmpty());
+    ASSERT_EQ(run(QStringLiteral("close")), 0);   // closes E5
+    QApplication::sendEvent(first->control(QStringLiteral("cadenza"))->widget, &enter);
+    EXPECT_EQ(first->shown, QStringLiteral("execution speed"));
+    orb::overrideFormFactory(6, nullptr);
+    orb::overrideFormFactory(15, nullptr);
 }
 
 }  // namespace

@@ -352,10 +352,8 @@ void Driver::printState()
 {
     SimWindow& w = requireTarget();
     for (const auto& c : w.controls()) {
-        int position = 0;
-        QString textValue;
-        if (auto* s = qobject_cast<QSlider*>(c->widget))
-            position = s->value();
+        const int position = w.controlPosition(*c);
+        const QString textValue = w.controlText(*c);
         const std::string full = c->hint.toStdString();
         out_(QStringLiteral("{\"control\":%1,\"kind\":\"%2\",\"enabled\":%3,\"visible\":%4,"
                             "\"down\":%5,\"position\":%6,\"text\":%7,\"hint\":%8}")

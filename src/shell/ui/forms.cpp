@@ -7,6 +7,17 @@
 
 namespace orb {
 
+// Windows being built in parallel register through these; a window whose unit is not linked in
+// yet has no factory.
+#define ORB_FORM(cls) __attribute__((weak)) SimWindow* make##cls(const WindowInfo& info, QWidget* parent);
+ORB_FORM(Tfaslun)
+ORB_FORM(Tcenfuga)
+ORB_FORM(Tkuno)
+ORB_FORM(Tprecter)
+ORB_FORM(Tdopsimul)
+ORB_FORM(Tepice1)
+#undef ORB_FORM
+
 namespace {
 template <typename Form>
 SimWindow* make(const WindowInfo& info, QWidget* parent)
@@ -20,6 +31,12 @@ std::array<FormFactory, 31> g_overrides{};
 const std::array<FormFactory, 31> kFactories = [] {
     std::array<FormFactory, 31> f{};
     f[18] = &make<Tondep>;
+    f[6] = makeTfaslun;
+    f[2] = makeTcenfuga;
+    f[16] = makeTkuno;
+    f[17] = makeTprecter;
+    f[21] = makeTdopsimul;
+    f[5] = makeTepice1;
     return f;
 }();
 }  // namespace

@@ -1,7 +1,13 @@
 // The simulation-window framework: surface, tool bar controls, timers and activation protocol.
 #include "shell/ui/simwindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QVBoxLayout>
 #include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QImage>
@@ -22,6 +28,46 @@ namespace {
 // The system's button-face colour, the background of a window before anything is drawn.
 constexpr raster::Color kButtonFace = raster::rgb(240, 240, 240);
 }
+
+// The application-wide hint handler: it routes each hint to the window that owns the control
+// under the pointer, if that window shows hints in a line of its own.
+class HintDispatcher : public QObject {
+public:
+    static HintDispatcher& instance()
+    {
+        static HintDispatcher* d = [] {
+            auto* dispatcher = new HintDispatcher;
+            qApp->installEventFilter(dispatcher);
+            return dispatcher;
+        }();
+        return *d;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Enter && event->type() != QEvent::Leave)
+            return false;
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget)
+            return false;
+        for (QWidget* w = widget; w; w = w->parentWidget()) {
+            auto* window = qobject_cast<SimWindow*>(w);
+            if (!window)
+                continue;
+            if (!window->hintHandler_)
+                return false;
+            QString hint;
+            if (event->type() == QEvent::Enter)
+                for (const auto& c : window->controls_)
+                    if (c->widget == widget)
+                        hint = QString::fromStdString(std::string(texts::shortHint(c->hint.toStdString())));
+            window->hintHandler_(hint);
+            return false;
+        }
+        return false;
+    }
+};
 
 const char* controlKindName(ControlKind kind)
 {
@@ -72,8 +118,7 @@ void SimWindow::create(QSize clientSize)
     formCreate();
     if (bool* first = firstActivationFlag(); first && *first)
         barrasotto_->hide();
-    barrasotto_->adjustSize();
-    barrasotto_->setGeometry(0, 0, width(), barrasotto_->sizeHint().height());
+    relayout();
 }
 
 void SimWindow::activate()
@@ -94,6 +139,7 @@ void SimWindow::activate()
         firstActivation();
         firstActivationNs_ = clock.nsecsElapsed();
         barrasotto_->show();
+        relayout();
         platform::setBusyCursor(false);
         if (t)
             t->setEnabled(true);
@@ -170,8 +216,14 @@ Control& SimWindow::addControl(const QString& name, ControlKind kind, QWidget* w
 QToolButton* SimWindow::addToolButton(QToolBar* bar, const QString& name, int glyphIndex,
                                       int hintRow, std::function<void()> onClick)
 {
+    return addToolButton(bar, name, glyph(glyphIndex), hintRow, std::move(onClick));
+}
+
+QToolButton* SimWindow::addToolButton(QToolBar* bar, const QString& name, const QIcon& icon,
+                                      int hintRow, std::function<void()> onClick)
+{
     auto* b = new QToolButton(bar);
-    b->setIcon(glyph(glyphIndex));
+    b->setIcon(icon);
     b->setAutoRaise(true);
     bar->addWidget(b);
     Control& c = addControl(name, ControlKind::Button, b, hintRow);
@@ -181,6 +233,231 @@ QToolButton* SimWindow::addToolButton(QToolBar* bar, const QString& name, int gl
             ctl->onClick();
     });
     return b;
+}
+
+QFrame* SimWindow::addPanel(const QString& name, Dock dock, int thickness,
+                            std::optional<raster::Color> colour, bool lowered)
+{
+    auto* panel = new QFrame(this);
+    panel->setFrameStyle(lowered ? (QFrame::Panel | QFrame::Sunken) : QFrame::NoFrame);
+    if (colour) {
+        panel->setAutoFillBackground(true);
+        QPalette p = panel->palette();
+        p.setColor(QPalette::Window, QColor::fromRgb(*colour));
+        panel->setPalette(p);
+    } else {
+        panel->setAutoFillBackground(true);
+    }
+    Control& c = addControl(name, ControlKind::Panel, panel, -1);
+    c.dock = static_cast<int>(dock);
+    c.thickness = thickness;
+    panel->setCursor(Qt::ArrowCursor);
+    relayout();
+    return panel;
+}
+
+void SimWindow::relayout()
+{
+    QRect free(0, 0, width(), height());
+    if (barrasotto_ && !barrasotto_->isHidden()) {
+        const int h = barrasotto_->sizeHint().height();
+        barrasotto_->setGeometry(free.left(), free.top(), free.width(), h);
+        free.setTop(free.top() + h);
+    }
+    for (auto& c : controls_) {
+        if (c->kind != ControlKind::Panel || c->dock == 0 || c->widget->isHidden())
+            continue;
+        const int t = c->thickness;
+        switch (static_cast<Dock>(c->dock)) {
+        case Dock::Top:
+            c->widget->setGeometry(free.left(), free.top(), free.width(), t);
+            free.setTop(free.top() + t);
+            break;
+        case Dock::Bottom:
+            c->widget->setGeometry(free.left(), free.bottom() - t + 1, free.width(), t);
+            free.setBottom(free.bottom() - t);
+            break;
+        case Dock::Left:
+            c->widget->setGeometry(free.left(), free.top(), t, free.height());
+            free.setLeft(free.left() + t);
+            break;
+        case Dock::Right:
+            c->widget->setGeometry(free.right() - t + 1, free.top(), t, free.height());
+            free.setRight(free.right() - t);
+            break;
+        case Dock::None:
+            break;
+        }
+    }
+    freeArea_ = free;
+}
+
+QLineEdit* SimWindow::addEdit(QWidget* parent, const QString& name, int hintRow, bool readOnly,
+                              std::function<void()> onChange)
+{
+    auto* e = new QLineEdit(parent);
+    e->setReadOnly(readOnly);
+    if (auto* bar = qobject_cast<QToolBar*>(parent))
+        bar->addWidget(e);
+    Control& c = addControl(name, ControlKind::Edit, e, hintRow);
+    c.onClick = std::move(onChange);
+    if (readOnly)
+        e->setCursor(Qt::ArrowCursor);
+    connect(e, &QLineEdit::textChanged, this, [this, name] { changed(name); });
+    return e;
+}
+
+QWidget* SimWindow::addUpDown(QWidget* parent, const QString& name, int minimum, int maximum,
+                              int position, bool wrap, QLineEdit* associate, int hintRow,
+                              std::function<void()> onClick)
+{
+    auto* box = new QWidget(parent);
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* up = new QToolButton(box);
+    auto* down = new QToolButton(box);
+    up->setArrowType(Qt::UpArrow);
+    down->setArrowType(Qt::DownArrow);
+    for (QToolButton* b : {up, down}) {
+        b->setAutoRaise(true);
+        b->setFixedSize(16, 10);
+        b->setCursor(Qt::PointingHandCursor);
+        layout->addWidget(b);
+    }
+    if (auto* bar = qobject_cast<QToolBar*>(parent))
+        bar->addWidget(box);
+    Control& c = addControl(name, ControlKind::UpDown, box, hintRow);
+    c.minimum = minimum;
+    c.maximum = maximum;
+    c.position = std::clamp(position, minimum, maximum);
+    c.wrap = wrap;
+    c.associate = associate;
+    c.onClick = std::move(onClick);
+    if (associate) {
+        const QSignalBlocker block(associate);
+        associate->setText(QString::number(c.position));
+    }
+    connect(up, &QToolButton::clicked, this, [this, name] {
+        if (Control* ctl = control(name))
+            stepUpDown(*ctl, +1);
+    });
+    connect(down, &QToolButton::clicked, this, [this, name] {
+        if (Control* ctl = control(name))
+            stepUpDown(*ctl, -1);
+    });
+    return box;
+}
+
+void SimWindow::stepUpDown(Control& c, int delta)
+{
+    int next = c.position + delta;
+    if (next > c.maximum)
+        next = c.wrap ? c.minimum : c.maximum;
+    if (next < c.minimum)
+        next = c.wrap ? c.maximum : c.minimum;
+    c.position = next;
+    if (c.associate) {
+        const QSignalBlocker block(c.associate);
+        c.associate->setText(QString::number(next));
+    }
+    changed(c.name);
+}
+
+void SimWindow::setUpDownPosition(const QString& name, int position)
+{
+    Control* c = control(name);
+    if (!c || c->kind != ControlKind::UpDown)
+        return;
+    c->position = std::clamp(position, c->minimum, c->maximum);
+    if (c->associate) {
+        const QSignalBlocker block(c->associate);
+        c->associate->setText(QString::number(c->position));
+    }
+}
+
+int SimWindow::upDownPosition(const QString& name)
+{
+    Control* c = control(name);
+    return c && c->kind == ControlKind::UpDown ? c->position : 0;
+}
+
+QComboBox* SimWindow::addDropDown(QWidget* parent, const QString& name, const QStringList& items,
+                                  int index, int hintRow, std::function<void()> onChange)
+{
+    auto* combo = new QComboBox(parent);
+    combo->addItems(items);
+    combo->setCurrentIndex(index);
+    if (auto* bar = qobject_cast<QToolBar*>(parent))
+        bar->addWidget(combo);
+    Control& c = addControl(name, ControlKind::DropDown, combo, hintRow);
+    c.onClick = std::move(onChange);
+    connect(combo, &QComboBox::currentIndexChanged, this, [this, name] { changed(name); });
+    return combo;
+}
+
+QLabel* SimWindow::addLabel(QWidget* parent, const QString& name, const QString& text)
+{
+    auto* label = new QLabel(text, parent);
+    if (auto* bar = qobject_cast<QToolBar*>(parent))
+        bar->addWidget(label);
+    Control& c = addControl(name, ControlKind::Label, label, -1);
+    (void)c;
+    label->setCursor(Qt::ArrowCursor);
+    return label;
+}
+
+QProgressBar* SimWindow::addProgress(QWidget* parent, const QString& name, int minimum, int maximum)
+{
+    auto* bar = new QProgressBar(parent);
+    bar->setRange(minimum, maximum);
+    bar->setValue(minimum);
+    bar->setTextVisible(false);
+    if (auto* tb = qobject_cast<QToolBar*>(parent))
+        tb->addWidget(bar);
+    addControl(name, ControlKind::Progress, bar, -1);
+    bar->setCursor(Qt::ArrowCursor);
+    return bar;
+}
+
+void SimWindow::enableOnChange(const QString& button, const QStringList& controls)
+{
+    for (const QString& c : controls)
+        enablers_.emplace_back(c, button);
+}
+
+void SimWindow::changed(const QString& name)
+{
+    for (const auto& [source, button] : enablers_)
+        if (source == name)
+            if (Control* b = control(button))
+                b->widget->setEnabled(true);
+    if (Control* c = control(name); c && c->onClick)
+        c->onClick();
+}
+
+QString SimWindow::controlText(const Control& c) const
+{
+    if (auto* e = qobject_cast<QLineEdit*>(c.widget))
+        return e->text();
+    if (auto* l = qobject_cast<QLabel*>(c.widget))
+        return l->text();
+    if (auto* combo = qobject_cast<QComboBox*>(c.widget))
+        return combo->currentText();
+    return c.widget->property("text").toString();
+}
+
+int SimWindow::controlPosition(const Control& c) const
+{
+    if (auto* s = qobject_cast<QSlider*>(c.widget))
+        return s->value();
+    if (c.kind == ControlKind::UpDown)
+        return c.position;
+    if (auto* combo = qobject_cast<QComboBox*>(c.widget))
+        return combo->currentIndex();
+    if (auto* p = qobject_cast<QProgressBar*>(c.widget))
+        return p->value();
+    return 0;
 }
 
 QToolButton* SimWindow::addCheckButton(QToolBar* bar, const QString& name, int glyphIndex,
@@ -208,7 +485,11 @@ QToolButton* SimWindow::addSpeedButton(QToolBar* bar, const QString& name, const
                                        std::function<void()> onClick)
 {
     auto* b = new QToolButton(bar);
-    b->setIcon(buttonGlyph(glyphName));
+    const QIcon icon = buttonGlyph(glyphName);
+    if (icon.availableSizes().isEmpty())
+        b->setText(glyphName);   // a button whose picture is not drawn yet shows its name
+    else
+        b->setIcon(icon);
     b->setAutoRaise(true);
     b->setCheckable(group != 0);
     b->setChecked(down && group != 0);
@@ -241,8 +522,7 @@ void SimWindow::speedButtonClicked(Control& c)
             setDown(c.name, true);
         }
     }
-    if (c.onClick)
-        c.onClick();
+    changed(c.name);
 }
 
 QSlider* SimWindow::addTrackBar(QToolBar* bar, const QString& name, int minimum, int maximum,
@@ -317,6 +597,12 @@ bool SimWindow::isDown(const QString& name)
     return c && c->down;
 }
 
+void SimWindow::setHintHandler(std::function<void(const QString& hint)> handler)
+{
+    HintDispatcher::instance();
+    hintHandler_ = std::move(handler);
+}
+
 void SimWindow::setHint(Control& c, const QString& hint)
 {
     c.hint = hint;
@@ -367,10 +653,33 @@ bool SimWindow::setValue(const QString& name, const QString& value)
         return false;
     bool ok = false;
     const int v = value.toInt(&ok);
+    if (!c->widget->isEnabled())
+        return false;
     if (auto* s = qobject_cast<QSlider*>(c->widget)) {
         if (!ok || v < s->minimum() || v > s->maximum())
             return false;
         s->setValue(v);
+        return true;
+    }
+    if (c->kind == ControlKind::UpDown) {
+        if (!ok || v < c->minimum || v > c->maximum)
+            return false;
+        stepUpDown(*c, v - c->position);
+        return true;
+    }
+    if (auto* combo = qobject_cast<QComboBox*>(c->widget)) {
+        if (!ok || v < 0 || v >= combo->count())
+            return false;
+        if (combo->currentIndex() == v)
+            changed(name);   // choosing the same item again still counts as a choice
+        else
+            combo->setCurrentIndex(v);
+        return true;
+    }
+    if (auto* e = qobject_cast<QLineEdit*>(c->widget)) {
+        if (e->isReadOnly())
+            return false;
+        e->setText(value);
         return true;
     }
     return false;
@@ -414,9 +723,6 @@ void SimWindow::keyPressEvent(QKeyEvent* event)
     event->accept();
 }
 
-void SimWindow::resizeEvent(QResizeEvent*)
-{
-    barrasotto_->setGeometry(0, 0, width(), barrasotto_->sizeHint().height());
-}
+void SimWindow::resizeEvent(QResizeEvent*) { relayout(); }
 
 }  // namespace orb

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "raster/canvas.h"
@@ -18,6 +19,10 @@ class QToolButton;
 class QSlider;
 class QHBoxLayout;
 class QAbstractButton;
+class QLineEdit;
+class QComboBox;
+class QLabel;
+class QProgressBar;
 
 namespace orb {
 
@@ -35,8 +40,21 @@ struct Control {
     int group = 0;
     bool allowAllUp = false;
     bool down = false;
-    std::function<void()> onClick;
+    // Up-downs: range, position, whether they wrap round, and the edit that shows the position.
+    int minimum = 0;
+    int maximum = 0;
+    int position = 0;
+    bool wrap = false;
+    QLineEdit* associate = nullptr;
+    // Docked panels.
+    int dock = 0;
+    int thickness = 0;
+    std::function<void()> onClick;   // click, or change for track bars, drop-downs, edits
 };
+
+// Where a panel sits: docked panels take the client's edges in the order they were added, after
+// the control bar, as aligned panels do.
+enum class Dock { None, Top, Bottom, Left, Right };
 
 class SimWindow : public QWidget {
     Q_OBJECT
@@ -67,6 +85,10 @@ public:
 
     // Actions as a user would do them (the driver and the tests use these).
     bool click(const QString& name);                         // false: no such enabled control
+    // Text shown by an edit, label, panel or drop-down; position of an up-down, drop-down or
+    // progress bar (the driver's state report).
+    QString controlText(const Control& c) const;
+    int controlPosition(const Control& c) const;
     bool setValue(const QString& name, const QString& value);   // false: no such control or bad value
     void pressKey(int qtKey);
     bool isDown(const QString& name);
@@ -95,6 +117,10 @@ protected:
     virtual bool stopsOnDeactivate() const { return true; }
     // The window's own part of FormClose: free its bitmaps.
     virtual void formClose() {}
+    // Shows the hint of whatever control of this window the pointer rests on (for windows with
+    // a hint line of their own); an empty function removes it. Each window has its own, so
+    // closing one never silences another.
+    void setHintHandler(std::function<void(const QString& hint)> handler);
     // Bytes of the model's own bitmaps.
     virtual std::size_t modelBytes() const { return 0; }
     // Keys other than the help key.
@@ -111,6 +137,33 @@ protected:
                                 std::function<void()> onClick = {});
     QSlider* addTrackBar(QToolBar* bar, const QString& name, int minimum, int maximum,
                          int hintRow, std::function<void()> onChange);
+    // A tool button with a picture of the window's own.
+    QToolButton* addToolButton(QToolBar* bar, const QString& name, const QIcon& icon, int hintRow,
+                               std::function<void()> onClick = {});
+    // A panel: docked to an edge with the given thickness, or free (Dock::None, placed by the
+    // window). A colour fills it; without one it shows the window's button face.
+    QFrame* addPanel(const QString& name, Dock dock, int thickness,
+                     std::optional<raster::Color> colour = std::nullopt, bool lowered = false);
+    // An edit box in a tool bar or a panel; read-only edits only show values.
+    QLineEdit* addEdit(QWidget* parent, const QString& name, int hintRow, bool readOnly,
+                       std::function<void()> onChange = {});
+    // An up-down of minimum..maximum at `position`, bound to an edit that shows its position
+    // (nullptr: none); a click moves it one step (wrapping round where asked) and runs onClick.
+    QWidget* addUpDown(QWidget* parent, const QString& name, int minimum, int maximum, int position,
+                       bool wrap, QLineEdit* associate, int hintRow, std::function<void()> onClick = {});
+    QComboBox* addDropDown(QWidget* parent, const QString& name, const QStringList& items, int index,
+                           int hintRow, std::function<void()> onChange = {});
+    QLabel* addLabel(QWidget* parent, const QString& name, const QString& text);
+    QProgressBar* addProgress(QWidget* parent, const QString& name, int minimum, int maximum);
+    // A change of any of `controls` (up-down, drop-down, edit, speed button) enables `button`
+    // before the control's own handler runs: the "new"/"draw" buttons that recompute.
+    void enableOnChange(const QString& button, const QStringList& controls);
+    // Lays the control bar and the docked panels out again (after showing or hiding one).
+    void relayout();
+    // The client rectangle that the control bar and the docked panels leave free.
+    QRect freeArea() const { return freeArea_; }
+    void setUpDownPosition(const QString& name, int position);   // no handler runs
+    int upDownPosition(const QString& name);
     // The standard trio: pause check button, speed bar and help button, with their hints.
     void addStandardControls(QToolBar* bar, const QString& pauseName = QStringLiteral("pausa"));
     void addHelpButton(QToolBar* bar);
@@ -135,6 +188,10 @@ private:
     Control& addControl(const QString& name, ControlKind kind, QWidget* widget, int hintRow);
     void applyHints();
     void speedButtonClicked(Control& c);
+    void changed(const QString& name);
+    void stepUpDown(Control& c, int delta);
+    std::vector<std::pair<QString, QString>> enablers_;   // control -> button it enables
+    QRect freeArea_;
 
     const WindowInfo& info_;
     raster::Bitmap surface_;
@@ -146,6 +203,8 @@ private:
     bool closing_ = false;
     bool showHints_ = false;
     qint64 firstActivationNs_ = 0;
+    std::function<void(const QString&)> hintHandler_;
+    friend class HintDispatcher;
 };
 
 }  // namespace orb
