@@ -17,6 +17,7 @@ run: build
 
 check: build
 	cd build/release && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	@JOBS=$(JOBS) bash fuzz/run.sh
 
 bench: build
 	QT_QPA_PLATFORM=offscreen ./build/release/bench/orbicola_bench

@@ -17,6 +17,9 @@ int BarHeight = 26;
 int ControlHeight = 17;
 int ControlInset = 4;
 int ColourDepth = 32;
+std::string LanguageFilePath;
+bool LanguageFileValid = true;
+std::vector<std::string> LanguageStrings;
 
 void reset()
 {
@@ -30,6 +33,9 @@ void reset()
     ControlHeight = 17;
     ControlInset = 4;
     ColourDepth = 32;
+    LanguageFilePath.clear();
+    LanguageFileValid = true;
+    LanguageStrings.clear();
 }
 
 }  // namespace globals

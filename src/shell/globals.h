@@ -3,6 +3,8 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 namespace globals {
 
@@ -26,6 +28,11 @@ extern int ControlHeight;
 extern int ControlInset;
 // Bits per pixel of the screen, read once at start.
 extern int ColourDepth;
+// The chosen language file (UTF-8, at most 250 characters), and whether it was found malformed.
+extern std::string LanguageFilePath;
+extern bool LanguageFileValid;
+// The lines of the language file last read (the information window shows them in slot 4).
+extern std::vector<std::string> LanguageStrings;
 
 // Puts every value back to what it is when the program starts.
 void reset();

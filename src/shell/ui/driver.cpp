@@ -94,6 +94,7 @@ QString Driver::usage()
         "                   (the main window when no window is open)\n"
         "  state            the target window's controls and timers, one JSON object per line\n"
         "  frame            the main menu's items and the frame's state, one JSON object per line\n"
+        "  answer FILE      the file that the next open-file dialog returns (answer cancel: none)\n"
         "  close            close the target window as its close box does\n"
         "  quit             close the main window as its close box does\n");
 }
@@ -297,6 +298,14 @@ void Driver::action(const QString& verb, QStringList& rest)
     }
     if (verb == QLatin1String("save") || verb == QLatin1String("grab")) {
         save(take(rest, QStringLiteral("file name")), verb == QLatin1String("grab"));
+        return;
+    }
+    if (verb == QLatin1String("answer")) {
+        const QString value = take(rest, QStringLiteral("file name or cancel"));
+        if (value == QLatin1String("cancel"))
+            platform::setNextFileAnswer(std::nullopt);
+        else
+            platform::setNextFileAnswer(value);
         return;
     }
     if (verb == QLatin1String("state")) {

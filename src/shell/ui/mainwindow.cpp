@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QImage>
 #include <QLabel>
 #include <QLayout>
 #include <QScreen>
@@ -20,8 +21,11 @@
 #include <QStatusBar>
 #include <QTime>
 
+#include "shell/language.h"
 #include "shell/texts.h"
+#include "shell/ui/avviso.h"
 #include "shell/ui/forms.h"
+#include "shell/ui/riguardo.h"
 #include "shell/ui/glyphs.h"
 #include "shell/ui/help.h"
 #include "shell/ui/platform.h"
@@ -124,6 +128,7 @@ void TOrbicola::formCreate()
     Timer2 = std::make_unique<Timer>("Timer2", 1, false, [this] { Timer2Timer(); });
     Timer3 = std::make_unique<Timer>("Timer3", 1, false, [this] { Timer3Timer(); });
 
+    readSettings();
     buildMenus();
     ApplyLanguage();
 
@@ -240,7 +245,9 @@ void TOrbicola::enterFrameState(bool alone, QSize clientSize)
     const int clockWidth = std::max(panelMetrics.horizontalAdvance(QStringLiteral("aa/aa/aaa")),
                                     panelMetrics.horizontalAdvance(sample) + 16);
     firstPanel_->setFixedWidth(std::max(0, width() - clockWidth));
-    // A stored language file that could not be read is reported here (language selection).
+    // A stored language file that was malformed is reported once, now.
+    if (!globals::LanguageFileValid)
+        Tversione::warn(QString::fromStdString(globals::LanguageFilePath), this);
     platform::movePointer(this, width() / 2, height() / 10);
     ShowStartScreen();
 }
@@ -357,26 +364,31 @@ void TOrbicola::buildMenus()
     const Lang langs[] = {{"A21", "A51", 3, 35, false}, {"A22", "A52", 4, 33, false},
                           {"A23", "A53", 5, 34, false}, {"A24", "A54", 6, 38, false},
                           {"A25", "A55", 7, 39, true},  {"A26", "A57", 55, 36, true}};
+    const std::uint8_t langSlots[] = {2, 1, 0, 3, 5, 4};
+    int slot = 0;
     for (const Lang& l : langs) {
         QAction* a = addItem(A2, QString::fromLatin1(l.item), l.row, 0, l.glyph);
         a->setVisible(!l.hidden);
-        a->setEnabled(false);   // language selection comes with the language menus' handlers
+        const std::uint8_t target = langSlots[slot++];
+        connect(a, &QAction::triggered, this, [this, target] { selectLanguage(target); });
     }
     QAction* A3 = addItem(A, QStringLiteral("A3"), 8, 4, -1);
-    A3->setEnabled(false);
+    connect(A3, &QAction::triggered, this, &TOrbicola::loadLanguageFile);
     QMenu* A5 = addMenu(A, QStringLiteral("A5"), 54, 4);
     auto* defaults = new QActionGroup(this);
     defaults->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-    int slot = 0;
-    const int langSlots[] = {2, 1, 0, 3, 5, 4};
+    slot = 0;
     for (const Lang& l : langs) {
         QAction* a = addItem(A5, QString::fromLatin1(l.defaultItem), l.row, 0, l.glyph);
+        const std::uint8_t target = langSlots[slot++];
         a->setCheckable(true);
-        a->setChecked(globals::DefaultLanguageFlags[static_cast<std::size_t>(langSlots[slot++])]);
+        a->setChecked(globals::DefaultLanguageFlags[target]);
         a->setVisible(!l.hidden);
-        a->setEnabled(false);
         defaults->addAction(a);
+        connect(a, &QAction::triggered, this, [this, target] { selectDefaultLanguage(target); });
     }
+    if (!globals::LanguageStrings.empty() && globals::LanguageFileValid)
+        showCustomLanguageItems(true);
     A->addSeparator();
     QAction* A4 = addItem(A, QStringLiteral("A4"), 9, 1, -1);
     connect(A4, &QAction::triggered, this, &QWidget::close);
@@ -433,7 +445,8 @@ void TOrbicola::buildMenus()
     connect(addItem(C, QStringLiteral("C1"), 15, 0, 13), &QAction::triggered, this,
             [this] { help::showContents(this); });
     C->addSeparator();
-    addItem(C, QStringLiteral("C2"), 16, 0, -1)->setEnabled(false);
+    connect(addItem(C, QStringLiteral("C2"), 16, 0, -1), &QAction::triggered, this,
+            [this] { Tinfo::showInfo(this); });
 }
 
 void TOrbicola::ApplyLanguage()
@@ -567,7 +580,124 @@ void TOrbicola::closeEvent(QCloseEvent* event)
 {
     closeAll();
     Timer1->setEnabled(false);
+    writeSettings();
     event->accept();
+}
+
+void TOrbicola::readSettings()
+{
+    // The settings before the file is read; they stand where the file gives nothing.
+    config::Settings initial;
+    initial.showHints = globals::ShowHints;
+    initial.language = 0;
+    initial.defaults = globals::DefaultLanguageFlags;
+    globals::LanguageFileValid = true;
+    const std::optional<config::Settings> read = config::readFile(config::kFileName, initial);
+    language::StartChoice choice;
+    if (read) {
+        stored_ = *read;
+        globals::ShowHints = read->showHints;
+        globals::LanguageFilePath = read->path;
+        globals::DefaultLanguageFlags = read->defaults;
+        choice.configRead = true;
+        choice.storedLanguage = read->language;
+    } else {
+        stored_ = initial;
+    }
+    if (language::hasLanguageExtension(globals::LanguageFilePath))
+        choice.customLoaded = readLanguageFile(QString::fromStdString(globals::LanguageFilePath));
+    choice.localeId = platform::localeId();
+    choice.fileValid = globals::LanguageFileValid;
+    choice.defaults = globals::DefaultLanguageFlags;
+    globals::LanguageIndex = language::chooseStartLanguage(choice);
+}
+
+bool TOrbicola::readLanguageFile(const QString& path)
+{
+    std::vector<std::string> lines;
+    switch (language::readFile(path.toStdString(), lines)) {
+    case language::Result::Missing:
+        return false;
+    case language::Result::Malformed:
+        globals::LanguageFileValid = false;
+        return false;
+    case language::Result::Valid:
+        break;
+    }
+    globals::LanguageStrings = std::move(lines);
+    language::copyIntoTables(globals::LanguageStrings);
+    // The flag picture beside the file; one that cannot be read counts as missing.
+    const QString picture = path.left(path.lastIndexOf(QLatin1Char('.'))) + QStringLiteral(".bmp");
+    const QImage flag(picture);
+    customFlag_ = flag.isNull() ? QIcon() : QIcon(QPixmap::fromImage(flag));
+    return true;
+}
+
+void TOrbicola::showCustomLanguageItems(bool defaultItemToo)
+{
+    if (const MenuItem* a26 = menuItem(QStringLiteral("A26"))) {
+        a26->action->setVisible(true);
+        a26->action->setIcon(customFlag_.isNull() ? glyph(36) : customFlag_);
+    }
+    if (const MenuItem* a57 = menuItem(QStringLiteral("A57"))) {
+        a57->action->setIcon(customFlag_.isNull() ? glyph(36) : customFlag_);
+        if (defaultItemToo)
+            a57->action->setVisible(true);
+    }
+}
+
+void TOrbicola::selectLanguage(std::uint8_t slot)
+{
+    globals::LanguageIndex = slot;
+    closeAll();
+    ApplyLanguage();
+}
+
+void TOrbicola::selectDefaultLanguage(std::uint8_t slot)
+{
+    globals::DefaultLanguageFlags.fill(false);
+    globals::DefaultLanguageFlags[slot] = true;
+    const char* items[] = {"A53", "A52", "A51", "A54", "A57", "A55"};   // by slot
+    for (std::uint8_t s = 0; s < 6; ++s)
+        if (const MenuItem* item = menuItem(QString::fromLatin1(items[s])))
+            item->action->setChecked(s == slot);
+}
+
+void TOrbicola::loadLanguageFile()
+{
+    const std::optional<QString> chosen =
+        platform::openFile(this, QStringLiteral("Textfile (*.lng)"), QStringLiteral("lng"));
+    if (!chosen)
+        return;
+    const QString path = chosen->left(static_cast<int>(language::kMaxPathChars));
+    globals::LanguageFilePath = path.toStdString();
+    globals::LanguageFileValid = true;
+    // A file that is not a language file, cannot be read or is malformed is named in the warning;
+    // nothing of it is copied.
+    if (!language::hasLanguageExtension(globals::LanguageFilePath) || !readLanguageFile(path)) {
+        globals::LanguageFileValid = false;
+        Tversione::warn(path, this);
+        return;
+    }
+    // A valid file completes the switch, flag picture or not.
+    showCustomLanguageItems(true);
+    selectLanguage(4);
+}
+
+void TOrbicola::writeSettings()
+{
+    if (!config::changed(stored_, globals::ShowHints, globals::LanguageFilePath,
+                         globals::DefaultLanguageFlags))
+        return;
+    config::Settings now;
+    now.showHints = globals::ShowHints;
+    now.language = globals::LanguageIndex;
+    now.path = config::cutToBytes(globals::LanguageFilePath, config::kPathBytes);
+    now.defaults = globals::DefaultLanguageFlags;
+    // A file that cannot be written (read-only folder, full disk) leaves the old one as it was;
+    // the program still closes.
+    if (config::writeFile(config::kFileName, now))
+        stored_ = now;
 }
 
 }  // namespace orb

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "shell/config.h"
 #include "shell/globals.h"
 #include "shell/timer.h"
 
@@ -48,6 +49,14 @@ public:
     void ShowStartScreen();
     void HideStartScreen();
     void ApplyLanguage();
+    // The language menu: LanguageIndex := slot, close every window, relabel.
+    void selectLanguage(std::uint8_t slot);
+    // The default-language menu: slot becomes the only default.
+    void selectDefaultLanguage(std::uint8_t slot);
+    // "Load another version": a language file chosen by the user.
+    void loadLanguageFile();
+    // The settings as read at start (compared with those at close).
+    const config::Settings& storedSettings() const { return stored_; }
 
     // Opens a window as its menu item does; returns it (nullptr where the window is not built).
     SimWindow* openWindow(const WindowInfo& info);
@@ -81,6 +90,11 @@ private:
     void childActivated(QMdiSubWindow* sub);
     void windowClosed(SimWindow* window);
     void helpRequested(int context);
+    void readSettings();
+    // Reads a language file into slot 4; true when valid.
+    bool readLanguageFile(const QString& path);
+    void showCustomLanguageItems(bool defaultItemToo);
+    void writeSettings();
 
     QStackedWidget* stack_ = nullptr;
     QWidget* startScreen_ = nullptr;       // imlibreda and the labels
@@ -105,6 +119,8 @@ private:
     std::map<SimWindow*, QMdiSubWindow*> subWindows_;
     SimWindow* active_ = nullptr;
     QSize decoration_;   // what a child window's frame takes around its client
+    config::Settings stored_;
+    QIcon customFlag_;
 };
 
 // The one main window, for the simulation windows (nullptr before it exists).

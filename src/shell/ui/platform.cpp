@@ -3,6 +3,10 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QUrl>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QScreen>
@@ -66,8 +70,77 @@ int localeId()
 {
     if (g_locale != 0)
         return g_locale;
-    // Mapping of the system locale to identifiers comes with the language selection.
-    return 0x0409;
+    return localeIdFor(QLocale::system());
+}
+
+int localeIdFor(const QLocale& locale)
+{
+    using L = QLocale;
+    const L::Territory t = locale.territory();
+    struct Entry { L::Territory territory; int id; };
+    auto pick = [t](std::initializer_list<Entry> entries, int main) {
+        for (const Entry& e : entries)
+            if (e.territory == t)
+                return e.id;
+        return main;
+    };
+    switch (locale.language()) {
+    case L::Italian:
+        return pick({{L::Switzerland, 0x0810}}, 0x0410);
+    case L::English:
+        return pick({{L::UnitedKingdom, 0x0809}, {L::Australia, 0x0C09}, {L::Canada, 0x1009},
+                     {L::NewZealand, 0x1409}, {L::Ireland, 0x1809}, {L::SouthAfrica, 0x1C09}},
+                    0x0409);
+    case L::French:
+        return pick({{L::Belgium, 0x080C}, {L::Canada, 0x0C0C}, {L::Switzerland, 0x100C},
+                     {L::Luxembourg, 0x140C}},
+                    0x040C);
+    case L::Spanish:
+        return pick({{L::Mexico, 0x080A}, {L::Guatemala, 0x100A}, {L::CostaRica, 0x140A},
+                     {L::Panama, 0x180A}, {L::DominicanRepublic, 0x1C0A}, {L::Venezuela, 0x200A},
+                     {L::Colombia, 0x240A}, {L::Peru, 0x280A}, {L::Argentina, 0x2C0A},
+                     {L::Ecuador, 0x300A}, {L::Chile, 0x340A}, {L::Uruguay, 0x380A},
+                     {L::Paraguay, 0x3C0A}, {L::Bolivia, 0x400A}, {L::ElSalvador, 0x440A},
+                     {L::Honduras, 0x480A}, {L::Nicaragua, 0x4C0A}, {L::PuertoRico, 0x500A}},
+                    0x0C0A);
+    case L::German:
+        return pick({{L::Switzerland, 0x0807}, {L::Austria, 0x0C07}, {L::Luxembourg, 0x1007},
+                     {L::Liechtenstein, 0x1407}},
+                    0x0407);
+    default:
+        return 0;
+    }
+}
+
+namespace {
+std::optional<QString> g_fileAnswer;
+}
+
+std::optional<QString> openFile(QWidget* parent, const QString& filter, const QString& defaultSuffix)
+{
+    if (g_scripted) {
+        std::optional<QString> answer = g_fileAnswer;
+        g_fileAnswer.reset();
+        report(QStringLiteral("{\"event\":\"openFile\",\"answer\":%1}")
+                   .arg(answer ? jsonString(*answer) : QStringLiteral("null")));
+        return answer;
+    }
+    QFileDialog dialog(parent);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(filter);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return QDir::toNativeSeparators(dialog.selectedFiles().first());
+}
+
+void setNextFileAnswer(std::optional<QString> answer) { g_fileAnswer = std::move(answer); }
+
+void openLink(const QString& url)
+{
+    report(QStringLiteral("{\"event\":\"link\",\"url\":%1}").arg(jsonString(url)));
+    if (!g_scripted)
+        QDesktopServices::openUrl(QUrl(url));
 }
 
 void setLocaleId(int id) { g_locale = id; }

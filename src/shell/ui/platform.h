@@ -5,6 +5,9 @@
 #include <QSize>
 #include <QString>
 #include <functional>
+#include <optional>
+
+class QLocale;
 
 class QWidget;
 
@@ -33,6 +36,19 @@ void beep();
 // driver's --locale.
 int localeId();
 void setLocaleId(int id);   // 0: the system's
+
+// The Windows-style locale identifier of a Qt locale (the table of the program's languages:
+// e.g. Italian in Switzerland 0x0810, German in Austria 0x0C07; other countries of those
+// languages take the language's main identifier; other languages 0).
+int localeIdFor(const QLocale& locale);
+
+// The file-open dialog: the chosen file, or nothing when cancelled. Under the driver the answer
+// comes from setNextFileAnswer (cancel when none was given).
+std::optional<QString> openFile(QWidget* parent, const QString& filter, const QString& defaultSuffix);
+void setNextFileAnswer(std::optional<QString> answer);
+
+// Opens a link with the desktop's handler (reported, not opened, under the driver).
+void openLink(const QString& url);
 
 QString jsonString(const QString& s);
 

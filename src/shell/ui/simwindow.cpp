@@ -150,6 +150,7 @@ void SimWindow::activate()
         else
             t->setEnabled(true);
     }
+    formActivated();
 }
 
 void SimWindow::deactivate()
@@ -157,6 +158,7 @@ void SimWindow::deactivate()
     if (!active_)
         return;
     active_ = false;
+    formDeactivated();
     Timer* t = animationTimer();
     if (!t || !stopsOnDeactivate())
         return;

@@ -117,6 +117,10 @@ protected:
     virtual bool stopsOnDeactivate() const { return true; }
     // The window's own part of FormClose: free its bitmaps.
     virtual void formClose() {}
+    // Run at the end of every activation and at the start of every deactivation, for windows
+    // with more timers to restore or to stop than the animation timer.
+    virtual void formActivated() {}
+    virtual void formDeactivated() {}
     // Shows the hint of whatever control of this window the pointer rests on (for windows with
     // a hint line of their own); an empty function removes it. Each window has its own, so
     // closing one never silences another.

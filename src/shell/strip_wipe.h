@@ -1,0 +1,22 @@
+// The wipe of growing vertical strips that switches a window between two views of one scene.
+#pragma once
+
+#include "raster/canvas.h"
+
+namespace orb {
+
+// One frame of the wipe while it runs: `leaving` is drawn into `frame` at (0, 0), then, for
+// j = 0 .. lastStrip, the rectangle (j strip, 0, j strip + width, height) of `target` is copied
+// into the same rectangle of `frame`. Rectangles that reach outside the pictures are clipped.
+void composeStripWipe(raster::Bitmap& frame, const raster::Bitmap& leaving,
+                      const raster::Bitmap& target, int strip, int lastStrip, int width, int height);
+
+// A tick of a running wipe whose strips grow one pixel a tick up to `strip` pixels: while
+// step < strip it composes the frame with strips `step` pixels wide and returns false; once the
+// strips are full it leaves the frame as it is and returns true (the wipe ends: the caller shows
+// the target view from now on, sets its step to -1 and enables its view button again). The
+// caller then shows `frame` and, unless paused, adds 1 to its step.
+bool stripWipeTick(raster::Bitmap& frame, const raster::Bitmap& leaving, const raster::Bitmap& target,
+                   int strip, int lastStrip, int step, int height);
+
+}  // namespace orb
