@@ -1,0 +1,520 @@
+// The epicentre window: distances, delay counters, the end of the propagation and of the trace,
+// the pictures against their plain drawing, and the buttons through the page transitions.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <cstring>
+
+#include "earthquakes/epicentro1.h"
+#include "shell/globals.h"
+#include "shell/random.h"
+#include "shell/texts.h"
+#include "shell/ui/driver.h"
+#include "shell/ui/simwindow.h"
+
+namespace {
+
+using epicentro1::TimerId;
+using raster::rgb;
+
+constexpr raster::Color kBlack = rgb(0, 0, 0);
+constexpr raster::Color kWhite = rgb(255, 255, 255);
+constexpr raster::Color kCyan = rgb(0, 255, 255);
+constexpr raster::Color kGrey = rgb(128, 128, 128);
+constexpr raster::Color kYellow = rgb(255, 255, 0);
+constexpr std::array<raster::Color, 3> kColours{rgb(255, 0, 0), rgb(0, 255, 0), rgb(255, 0, 255)};
+
+// The stations where the window puts them: a quarter across and a third down, half across and
+// four fifths down, five sixths across and half down.
+raster::Point stationAt(int w, int h, int k)
+{
+    const std::array<raster::Point, 3> p{{{w / 4, h / 3}, {w / 2, (h * 4) / 5}, {(w * 5) / 6, h / 2}}};
+    return p[static_cast<std::size_t>(k)];
+}
+
+struct Recorder : epicentro1::Host {
+    std::array<bool, 5> on{};
+    int beeps = 0;
+    void setTimer(TimerId t, bool enabled) override { on[static_cast<std::size_t>(t)] = enabled; }
+    void beep() override { ++beeps; }
+    bool operator[](TimerId t) const { return on[static_cast<std::size_t>(t)]; }
+};
+
+bool samePixels(const raster::Bitmap& a, const raster::Bitmap& b)
+{
+    return a.width() == b.width() && a.height() == b.height() &&
+           std::memcmp(a.canvas().bits(), b.canvas().bits(), a.bytes()) == 0;
+}
+
+raster::Bitmap blank(int w, int h, raster::Color colour)
+{
+    raster::Bitmap b;
+    b.canvas().brush.color = colour;
+    b.setSize(w, h);
+    return b;
+}
+
+void disc(raster::Canvas& c, int cx, int cy, int r, raster::Color pen, raster::Color brush)
+{
+    c.pen.color = pen;
+    c.brush.color = brush;
+    c.ellipse(cx - r, cy - r, cx + r, cy + r);
+}
+
+void drawStations(raster::Canvas& c, int w, int h)
+{
+    for (int k = 0; k < 3; ++k) {
+        const raster::Point p = stationAt(w, h, k);
+        disc(c, p.x, p.y, 4, kBlack, kColours[static_cast<std::size_t>(k)]);
+    }
+}
+
+struct EpicentreModel : ::testing::Test {
+    int W = 530;
+    int H = 345;
+    Recorder host;
+    raster::Bitmap window;
+    epicentro1::State& s = epicentro1::state();
+
+    void start(std::uint32_t seed)
+    {
+        orb::seedRandom(seed);
+        epicentro1::create(W, H);
+        window = blank(W, H, rgb(40, 40, 40));
+        epicentro1::disegnaClick(host);
+    }
+    void tick(bool paused = false, bool sound = false)
+    {
+        epicentro1::tempoTimer(window.canvas(), paused, sound, host);
+    }
+    void propagate()
+    {
+        for (int n = 0; host[TimerId::tempo] && n < 100000; ++n)
+            tick();
+    }
+    void buildChart()
+    {
+        epicentro1::grafClick(window.canvas(), host);
+        epicentro1::timer1Timer(host);
+        while (host[TimerId::Timer2])
+            epicentro1::timer2Timer(window.canvas(), host);
+    }
+    void trace()
+    {
+        epicentro1::tracciaClick(host);
+        for (int n = 0; host[TimerId::temposec] && n < 100000; ++n)
+            epicentro1::temposecTimer(window.canvas(), false, host);
+    }
+    void checkFronts();
+    void TearDown() override { epicentro1::release(); }
+};
+
+TEST_F(EpicentreModel, TheEpicentreComesFromTheProgramsGeneratorAndSetsTheDistances)
+{
+    for (auto [w, h] : {std::pair{530, 345}, std::pair{3836, 2100}}) {
+        W = w;
+        H = h;
+        orb::seedRandom(99);
+        const int ex = W / 8 + orb::randomInt((W * 3) / 4);
+        const int ey = H / 8 + orb::randomInt((H * 3) / 4);
+        start(99);
+        EXPECT_EQ(s.ex, ex);
+        EXPECT_EQ(s.ey, ey);
+        int dmax = 1;
+        for (int k = 0; k < 3; ++k) {
+            const raster::Point p = stationAt(W, H, k);
+            const int d = static_cast<int>(std::lround(std::hypot(p.x - ex, p.y - ey)));
+            EXPECT_EQ(s.d[static_cast<std::size_t>(k)], d) << "station " << k + 1 << " at " << W;
+            dmax = std::max(dmax, d);
+        }
+        EXPECT_EQ(s.dmax, dmax);
+        EXPECT_TRUE(host[TimerId::tempo]);
+        EXPECT_FALSE(s.ui.disegna || s.ui.graf || s.ui.pagi);
+        EXPECT_TRUE(s.ui.pausa);
+    }
+}
+
+TEST_F(EpicentreModel, FrontsMatchThePlainDrawingAndStationsCountTheirDelays)
+{
+    // An even and an odd farthest distance: P then ends on the last cyan radius or one short.
+    std::array<bool, 2> parity{};
+    for (std::uint32_t seed = 7; seed < 40 && !(parity[0] && parity[1]); ++seed) {
+        host = Recorder{};
+        start(seed);
+        if (parity[static_cast<std::size_t>(s.dmax % 2)])
+            continue;
+        parity[static_cast<std::size_t>(s.dmax % 2)] = true;
+        checkFronts();
+        if (HasFatalFailure())
+            return;
+    }
+    EXPECT_TRUE(parity[0] && parity[1]);
+}
+
+void EpicentreModel::checkFronts()
+{
+    raster::Bitmap ref = blank(W, H, kBlack);
+    const int limit = s.dmax + 20;
+    // The plain drawing of every tick: P disc, its wipe, S disc, the stations.
+    for (int n = 0; n < limit - 1; ++n) {
+        const int rS = 1 + n;
+        const int rP = 1 + 2 * n;
+        if (rP < limit)
+            disc(ref.canvas(), s.ex, s.ey, rP, kCyan, kBlack);
+        if (rP >= limit + 1 && rP <= limit + 4)
+            disc(ref.canvas(), s.ex, s.ey, rP, kBlack, kBlack);
+        disc(ref.canvas(), s.ex, s.ey, rS, kWhite, kBlack);
+        drawStations(ref.canvas(), W, H);
+        tick(false, true);
+        ASSERT_TRUE(samePixels(s.map, ref)) << "map at tick " << n;
+        ASSERT_TRUE(samePixels(window, ref)) << "window at tick " << n;
+        ASSERT_TRUE(host[TimerId::tempo]);
+    }
+    EXPECT_FALSE(s.ui.graf);
+    int beeps = 0;
+    for (int k = 0; k < 3; ++k) {
+        // P has come and S not yet while 1 + n < d < 1 + 2n: d div 2 - 1 ticks.
+        const int d = s.d[static_cast<std::size_t>(k)];
+        const int expected = std::max(0, d / 2 - 1);
+        EXPECT_EQ(s.c[static_cast<std::size_t>(k)], expected) << "station " << k + 1;
+        EXPECT_EQ(s.ui.a[static_cast<std::size_t>(k)].visible, expected > 0);
+        beeps += expected;
+    }
+    EXPECT_EQ(host.beeps, beeps);   // suono down: one beep per station and delay tick
+    // The tick after S has run 20 px past the farthest station ends the propagation.
+    tick(false, true);
+    EXPECT_FALSE(host[TimerId::tempo]);
+    EXPECT_TRUE(s.ui.graf);
+    EXPECT_FALSE(s.ui.pausa);
+    EXPECT_EQ(host.beeps, beeps);
+    raster::Bitmap black = blank(W, H, kBlack);
+    drawStations(black.canvas(), W, H);
+    EXPECT_TRUE(samePixels(s.map, black));
+    EXPECT_TRUE(samePixels(window, black));
+    for (int k = 0; k < 3; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        EXPECT_TRUE(s.ui.t[i].visible);
+        char text[32];
+        std::snprintf(text, sizeof text, " \xCE\x94T = %3d", std::max(0, s.d[i] / 2 - 1));
+        EXPECT_EQ(s.ui.t[i].text, text);
+    }
+}
+
+TEST_F(EpicentreModel, PauseFreezesTheFrontsButStillShowsTheMap)
+{
+    start(3);
+    // Paused from the start: the window, grey until now, shows the black map.
+    tick(true);
+    EXPECT_TRUE(samePixels(window, s.map));
+    EXPECT_EQ(s.rS, 1);
+    for (int n = 0; n < 40; ++n)
+        tick();
+    const int rS = s.rS, rP = s.rP;
+    const auto c = s.c;
+    raster::Bitmap before = blank(W, H, kBlack);
+    before.canvas().copyRect({0, 0, W, H}, s.map.canvas(), {0, 0, W, H});
+    for (int n = 0; n < 15; ++n)
+        tick(true);
+    EXPECT_EQ(s.rS, rS);
+    EXPECT_EQ(s.rP, rP);
+    EXPECT_EQ(s.c, c);
+    EXPECT_TRUE(samePixels(s.map, before));
+    EXPECT_TRUE(samePixels(window, s.map));
+    tick();
+    EXPECT_EQ(s.rS, rS + 1);
+}
+
+TEST_F(EpicentreModel, ChartRevealTraceAndCircles)
+{
+    start(7);
+    propagate();
+    epicentro1::grafClick(window.canvas(), host);
+    EXPECT_FALSE(s.ui.graf);
+    EXPECT_TRUE(host[TimerId::Timer1]);
+    EXPECT_EQ(window.canvas().pen.color, kGrey);
+    epicentro1::timer1Timer(host);
+    EXPECT_FALSE(host[TimerId::Timer1]);
+    EXPECT_TRUE(host[TimerId::Timer2]);
+
+    // The chart: S rises a pixel every two across, P every four.
+    const int x0 = W / 10, g = (H * 4) / 5;
+    const raster::Canvas& chart = s.chart.canvas();
+    for (int i = 20; i < (W * 2) / 5; i += 7)
+        EXPECT_EQ(chart.pixel(x0 + 2 * i, g - i), kWhite) << i;
+    for (int i = 10; i < W / 5; i += 7)
+        EXPECT_EQ(chart.pixel(x0 + 4 * i, g - i), kCyan) << i;
+    EXPECT_EQ(chart.pixel(x0, H / 5 + 20), kWhite);        // time axis
+    EXPECT_EQ(chart.pixel((W * 9) / 10 - 20, g), kWhite);  // distance axis
+    EXPECT_EQ(chart.pixel(x0 + 25, g + 5), kWhite);        // long tick every 25 px
+    EXPECT_EQ(chart.pixel(x0 + 20, g + 5), kBlack);        // short tick
+
+    // The reveal: the plain copy of the whole growing rectangle and the grey frame round it.
+    raster::Bitmap ref = blank(W, H, kBlack);
+    ref.canvas().copyRect({0, 0, W, H}, window.canvas(), {0, 0, W, H});
+    ref.canvas().pen.color = kGrey;
+    const int cx = W / 2, cy = H / 2;
+    int ticks = 0;
+    for (int k = 0; host[TimerId::Timer2]; ++k, ++ticks) {
+        const raster::Rect r{cx - 4 * k, cy - 3 * k, cx + 4 * k, cy + 3 * k};
+        ref.canvas().copyRect(r, chart, r);
+        const int j = k + 1;
+        const std::array<raster::Point, 5> f{{{cx - 4 * j + 1, cy - 3 * j + 1}, {cx + 4 * j - 1, cy - 3 * j + 1},
+                                              {cx + 4 * j - 1, cy + 3 * j - 1}, {cx - 4 * j + 1, cy + 3 * j - 1},
+                                              {cx - 4 * j + 1, cy - 3 * j + 1}}};
+        ref.canvas().polyline(f);
+        epicentro1::timer2Timer(window.canvas(), host);
+        ASSERT_TRUE(samePixels(window, ref)) << "reveal tick " << k;
+    }
+    EXPECT_EQ(ticks, W / 8 + 1);
+    EXPECT_TRUE(s.ui.traccia);
+    EXPECT_FALSE(s.ui.disegna || s.ui.pagi);
+    for (const epicentro1::Field& r : s.ui.r)
+        EXPECT_TRUE(r.visible && r.text.empty());
+
+    // The trace: from x = 4 to dmax + 1, a beep at x = d and d + 1 of each station.
+    host.beeps = 0;
+    raster::Bitmap map = blank(W, H, kBlack);
+    map.canvas().copyRect({0, 0, W, H}, s.map.canvas(), {0, 0, W, H});
+    epicentro1::tracciaClick(host);
+    EXPECT_TRUE(s.ui.a4.visible);
+    EXPECT_FALSE(s.ui.traccia);
+    bool clear60 = true;   // no station's own line near column 60
+    for (int d : s.d)
+        clear60 = clear60 && d != 60 && d != 61;
+    ASSERT_TRUE(clear60);
+    int x = 4;
+    while (host[TimerId::temposec]) {
+        epicentro1::temposecTimer(window.canvas(), false, host);
+        ASSERT_TRUE(samePixels(window, s.chart)) << "trace at " << x;
+        if (x == 60) {
+            EXPECT_EQ(chart.pixel(x0 + x, g - x / 4 - 2), kYellow);   // the cursor
+            EXPECT_EQ(chart.pixel(x0 + 2, g - x / 2), kYellow);       // its mark on the time axis
+        }
+        if (x == 61) {
+            EXPECT_EQ(chart.pixel(x0 + 60, g - 60 / 4 - 2), kBlack);  // wiped a tick later
+        }
+        ++x;
+    }
+    EXPECT_EQ(x, s.dmax + 2);
+    EXPECT_EQ(host.beeps, 6);
+    EXPECT_EQ(s.ui.a4.text, "\xCE\x94T = " + epicentro1::rightAligned((s.dmax + 1) / 2, 3));
+    EXPECT_FALSE(s.ui.a4.visible);
+    EXPECT_TRUE(s.ui.pagi && s.ui.disegna);
+    for (int k = 0; k < 3; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        const int d = s.d[i];
+        char text[32];
+        std::snprintf(text, sizeof text, " d = %4d", 4 * d);
+        EXPECT_EQ(s.ui.r[i].text, text);
+        // Each station's delay between the two lines, in its colour.
+        EXPECT_EQ(chart.pixel(x0 + d, g - d / 2 + 1), kColours[i]);
+        EXPECT_EQ(chart.pixel(x0 + d, g - d / 4 - 1), kColours[i]);
+    }
+
+    // The circles on the map, as plainly drawn.
+    raster::Canvas& m = map.canvas();
+    disc(m, s.ex, s.ey, s.rS, kBlack, kBlack);
+    for (int k = 0; k < 3; ++k) {
+        const raster::Point p = stationAt(W, H, k);
+        const int d = s.d[static_cast<std::size_t>(k)];
+        m.pen.color = kColours[static_cast<std::size_t>(k)];
+        if (k == 0)
+            m.ellipse(p.x - d, p.y - d, p.x + d, p.y + d);
+        else
+            m.arc(p.x - d, p.y - d, p.x + d, p.y + d, p.x + d, p.y, p.x + d, p.y);
+        m.moveTo(s.ex, s.ey);
+        m.lineTo(p.x, p.y);
+    }
+    drawStations(m, W, H);
+    disc(m, s.ex, s.ey, 4, kWhite, kWhite);
+    EXPECT_TRUE(samePixels(s.map, map));
+}
+
+TEST_F(EpicentreModel, TheMapClosesInFromTheEdges)
+{
+    start(7);
+    propagate();
+    buildChart();
+    trace();
+    epicentro1::pagiClick(window.canvas(), host);
+    EXPECT_FALSE(s.chartPage);
+    EXPECT_EQ(s.ui.pagiHintRow, 11);
+    EXPECT_TRUE(host[TimerId::Timer3]);
+    EXPECT_FALSE(s.ui.pagi || s.ui.disegna);
+    // Closing in from the edges, plainly: four strips and the grey outline inside them.
+    raster::Bitmap ref = blank(W, H, kBlack);
+    ref.canvas().copyRect({0, 0, W, H}, window.canvas(), {0, 0, W, H});
+    ref.canvas().pen.color = kGrey;
+    int k = 0;
+    while (host[TimerId::Timer3]) {
+        for (const raster::Rect& r : {raster::Rect{0, 0, 4 * k, H}, raster::Rect{0, 0, W, 3 * k},
+                                      raster::Rect{W - 4 * k, 0, W, H}, raster::Rect{0, H - 3 * k, W, H}})
+            ref.canvas().copyRect(r, s.map.canvas(), r);
+        const std::array<raster::Point, 5> f{{{4 * k, 3 * k}, {W - 4 * k - 1, 3 * k}, {W - 4 * k - 1, H - 3 * k - 1},
+                                              {4 * k, H - 3 * k - 1}, {4 * k, 3 * k}}};
+        ref.canvas().polyline(f);
+        ++k;
+        epicentro1::timer3Timer(window.canvas(), host);
+        if (host[TimerId::Timer3]) {
+            ASSERT_TRUE(samePixels(window, ref)) << "closing tick " << k;
+        }
+    }
+    EXPECT_TRUE(3 * k >= H / 2 && 3 * (k - 1) < H / 2);
+    EXPECT_TRUE(samePixels(window, s.map));
+    EXPECT_TRUE(s.ui.pagi && s.ui.disegna);
+    for (const epicentro1::Field& a : s.ui.a)
+        EXPECT_TRUE(a.visible);
+}
+
+TEST_F(EpicentreModel, AStationNearerThanTheTracesStartShowsItsDistanceAtOnce)
+{
+    start(7);
+    // An epicentre 2 px from station 1: S and P never lie on both sides of it.
+    s.d[0] = 2;
+    s.dmax = std::max(s.d[1], s.d[2]);
+    propagate();
+    EXPECT_EQ(s.c[0], 0);
+    EXPECT_EQ(s.ui.t[0].text, " \xCE\x94T =   0");
+    buildChart();
+    epicentro1::tracciaClick(host);
+    EXPECT_EQ(s.ui.r[0].text, " d =    8");
+    EXPECT_TRUE(s.ui.r[1].text.empty());
+}
+
+TEST_F(EpicentreModel, TheRevealCoversAClientTallerThanItsWidthAllows)
+{
+    W = 400;
+    H = 600;
+    start(1);
+    propagate();
+    buildChart();
+    EXPECT_TRUE(samePixels(window, s.chart));
+}
+
+struct EpicentreWindow : ::testing::Test {
+    QStringList out, err;
+    std::unique_ptr<orb::Driver> driver;
+    void SetUp() override
+    {
+        globals::reset();
+        texts::resetTables();
+        orb::Driver::Options options;
+        options.size = QSize(530, 345);
+        options.seed = 7;
+        driver = std::make_unique<orb::Driver>(options, [this](const QString& l) { out << l; },
+                                               [this](const QString& l) { err << l; });
+    }
+    int run(const QString& a) { return driver->run(a.split(QLatin1Char(' '), Qt::SkipEmptyParts)); }
+    orb::SimWindow& w() { return *driver->target(); }
+    bool enabled(const char* name) { return w().control(QString::fromLatin1(name))->widget->isEnabled(); }
+    bool shown(const char* name) { return w().control(QString::fromLatin1(name))->widget->isVisibleTo(&w()); }
+    QString text(const char* name) { return w().controlText(*w().control(QString::fromLatin1(name))); }
+    bool on(const char* timer) { return w().timer(QString::fromLatin1(timer))->enabled(); }
+    int beeps() const { return static_cast<int>(out.filter(QStringLiteral("{\"event\":\"beep\"}")).size()); }
+};
+
+TEST_F(EpicentreWindow, ButtonsAndTimersThroughARun)
+{
+    ASSERT_EQ(run(QStringLiteral("open Tepice1")), 0) << err.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(w().windowTitle(), QStringLiteral("Epicentre"));
+    EXPECT_TRUE(w().controlBar()->isVisible());
+    EXPECT_TRUE(on("tempo"));
+    EXPECT_EQ(w().timer(QStringLiteral("tempo"))->interval(), 90);
+    EXPECT_FALSE(on("temposec") || on("Timer1") || on("Timer2") || on("Timer3"));
+    EXPECT_FALSE(enabled("graf") || enabled("traccia") || enabled("pagi") || enabled("disegna"));
+    EXPECT_TRUE(enabled("pausa"));
+    EXPECT_FALSE(shown("t1") || shown("r1") || shown("a4"));
+
+    // cadenza drives tempo, temposec and Timer1; the reveal and closing timers keep 1 ms.
+    ASSERT_EQ(run(QStringLiteral("set cadenza 150")), 0);
+    EXPECT_EQ(w().timer(QStringLiteral("tempo"))->interval(), 50);
+    EXPECT_EQ(w().timer(QStringLiteral("temposec"))->interval(), 50);
+    EXPECT_EQ(w().timer(QStringLiteral("Timer1"))->interval(), 50);
+    EXPECT_EQ(w().timer(QStringLiteral("Timer2"))->interval(), 1);
+
+    const epicentro1::State& s = epicentro1::state();
+    ASSERT_EQ(run(QStringLiteral("tick %1").arg(s.dmax + 19)), 0);
+    EXPECT_TRUE(on("tempo"));
+    EXPECT_FALSE(enabled("graf"));
+    ASSERT_EQ(run(QStringLiteral("tick")), 0);
+    EXPECT_FALSE(on("tempo"));
+    EXPECT_TRUE(enabled("graf"));
+    EXPECT_FALSE(enabled("pausa"));
+    EXPECT_TRUE(shown("t1") && shown("t2") && shown("t3"));
+    EXPECT_EQ(text("t2"), QStringLiteral(" \u0394T = %1").arg(std::max(0, s.d[1] / 2 - 1), 3));
+    EXPECT_EQ(beeps(), 1);
+
+    // The chart is built on the next Timer1 tick and revealed in W div 8 + 1 ticks of 10 ms.
+    ASSERT_EQ(run(QStringLiteral("click graf advance 50")), 0);
+    EXPECT_FALSE(on("Timer1"));
+    EXPECT_TRUE(on("Timer2"));
+    ASSERT_EQ(run(QStringLiteral("advance %1").arg(10 * (530 / 8 + 1))), 0);
+    EXPECT_FALSE(on("Timer2"));
+    EXPECT_TRUE(enabled("traccia"));
+    EXPECT_FALSE(enabled("disegna") || enabled("pagi"));
+    EXPECT_TRUE(shown("r1") && shown("r3"));
+
+    // Tracing; a deactivation stops both animation timers and the activation restores them.
+    ASSERT_EQ(run(QStringLiteral("click traccia")), 0);
+    EXPECT_TRUE(on("temposec"));
+    EXPECT_TRUE(shown("a4"));
+    ASSERT_EQ(run(QStringLiteral("deactivate")), 0);
+    EXPECT_FALSE(on("temposec") || on("tempo"));
+    ASSERT_EQ(run(QStringLiteral("activate")), 0);
+    EXPECT_TRUE(on("temposec"));
+    EXPECT_FALSE(on("tempo"));
+    ASSERT_EQ(run(QStringLiteral("advance %1").arg(50 * (s.dmax - 2))), 0);
+    EXPECT_FALSE(on("temposec"));
+    EXPECT_TRUE(enabled("pagi") && enabled("disegna"));
+    EXPECT_FALSE(shown("a4"));
+    EXPECT_EQ(text("r2"), QStringLiteral(" d = %1").arg(4 * s.d[1], 4));
+    EXPECT_EQ(beeps(), 7);
+
+    // To the map and back.
+    ASSERT_EQ(run(QStringLiteral("click pagi")), 0);
+    EXPECT_FALSE(enabled("pagi") || enabled("disegna"));
+    EXPECT_EQ(w().control(QStringLiteral("pagi"))->hint, QStringLiteral("graphics page"));
+    ASSERT_EQ(run(QStringLiteral("advance 1000")), 0);
+    EXPECT_TRUE(enabled("pagi") && enabled("disegna"));
+    EXPECT_TRUE(shown("a1") && shown("a2") && shown("a3"));
+    EXPECT_EQ(w().surface().pixel(s.ex, s.ey), kWhite);
+    ASSERT_EQ(run(QStringLiteral("click pagi")), 0);
+    EXPECT_EQ(w().control(QStringLiteral("pagi"))->hint, QStringLiteral("simulation page"));
+    EXPECT_FALSE(shown("a1"));
+    ASSERT_EQ(run(QStringLiteral("advance 1000")), 0);
+    EXPECT_TRUE(enabled("pagi") && enabled("disegna"));
+    EXPECT_FALSE(enabled("traccia"));
+
+    // A new earthquake.
+    const int ex = s.ex, ey = s.ey;
+    ASSERT_EQ(run(QStringLiteral("click disegna")), 0);
+    EXPECT_TRUE(on("tempo"));
+    EXPECT_TRUE(enabled("pausa"));
+    EXPECT_FALSE(enabled("graf") || enabled("pagi") || enabled("disegna"));
+    EXPECT_FALSE(shown("t1") || shown("r1"));
+    EXPECT_TRUE(ex != s.ex || ey != s.ey);
+}
+
+TEST_F(EpicentreWindow, SuonoBeepsAtEveryDelayTickAndReopeningStartsAfresh)
+{
+    ASSERT_EQ(run(QStringLiteral("open Tepice1 click suono")), 0);
+    const epicentro1::State& s = epicentro1::state();
+    int delays = 0;
+    for (int d : s.d)
+        delays += std::max(0, d / 2 - 1);
+    ASSERT_EQ(run(QStringLiteral("tick %1").arg(s.dmax + 20)), 0);
+    EXPECT_EQ(beeps(), delays);
+    EXPECT_EQ(text("a3"), QStringLiteral("%1").arg(std::max(0, s.d[2] / 2 - 1), 3));
+    const int ex = s.ex, ey = s.ey;
+    ASSERT_EQ(run(QStringLiteral("close")), 0);
+    EXPECT_TRUE(globals::WindowClosedFlags[5]);
+    ASSERT_EQ(run(QStringLiteral("open Tepice1")), 0);
+    EXPECT_FALSE(globals::WindowClosedFlags[5]);
+    EXPECT_TRUE(ex != s.ex || ey != s.ey);
+    EXPECT_TRUE(on("tempo"));
+    EXPECT_FALSE(w().isDown(QStringLiteral("suono")));
+    EXPECT_FALSE(shown("t1"));
+}
+
+}  // namespace
