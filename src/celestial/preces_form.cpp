@@ -93,6 +93,3 @@ std::size_t Tprecter::modelBytes() const
     return preces::state().shaded.bytes() + preces::state().motion.bytes();
 }
 
-namespace orb {
-SimWindow* makeTprecter(const WindowInfo& info, QWidget* parent) { return new ::Tprecter(info, parent); }
-}  // namespace orb

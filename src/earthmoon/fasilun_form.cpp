@@ -12,10 +12,6 @@
 #include "shell/globals.h"
 #include "shell/texts.h"
 
-namespace orb {
-SimWindow* makeTfaslun(const WindowInfo& info, QWidget* parent) { return new ::Tfaslun(info, parent); }
-}  // namespace orb
-
 Tfaslun::Tfaslun(const orb::WindowInfo& info, QWidget* parent) : SimWindow(info, parent) {}
 
 void Tfaslun::formCreate()

@@ -243,6 +243,3 @@ std::size_t Tepice1::modelBytes() const
     return s.map.bytes() + s.chart.bytes();
 }
 
-namespace orb {
-SimWindow* makeTepice1(const WindowInfo& info, QWidget* parent) { return new ::Tepice1(info, parent); }
-}  // namespace orb

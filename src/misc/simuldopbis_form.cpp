@@ -167,6 +167,3 @@ std::size_t Tdopsimul::modelBytes() const
     return bytes;
 }
 
-namespace orb {
-SimWindow* makeTdopsimul(const WindowInfo& info, QWidget* parent) { return new ::Tdopsimul(info, parent); }
-}  // namespace orb

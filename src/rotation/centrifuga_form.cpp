@@ -8,10 +8,6 @@
 #include "rotation/centrifuga.h"
 #include "shell/globals.h"
 
-namespace orb {
-SimWindow* makeTcenfuga(const WindowInfo& info, QWidget* parent) { return new ::Tcenfuga(info, parent); }
-}  // namespace orb
-
 Tcenfuga::Tcenfuga(const orb::WindowInfo& info, QWidget* parent) : SimWindow(info, parent) {}
 
 void Tcenfuga::formCreate()

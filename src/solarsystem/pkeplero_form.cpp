@@ -59,6 +59,3 @@ void Tkuno::formClose() { pkeplero::release(); }
 
 std::size_t Tkuno::modelBytes() const { return pkeplero::bytes(); }
 
-namespace orb {
-SimWindow* makeTkuno(const WindowInfo& info, QWidget* parent) { return new ::Tkuno(info, parent); }
-}  // namespace orb

@@ -3,20 +3,15 @@
 
 #include <array>
 
+#include "celestial/preces_form.h"
+#include "earthmoon/fasilun_form.h"
+#include "earthquakes/epicentro1_form.h"
 #include "earthquakes/primarie_form.h"
+#include "misc/simuldopbis_form.h"
+#include "rotation/centrifuga_form.h"
+#include "solarsystem/pkeplero_form.h"
 
 namespace orb {
-
-// Windows being built in parallel register through these; a window whose unit is not linked in
-// yet has no factory.
-#define ORB_FORM(cls) __attribute__((weak)) SimWindow* make##cls(const WindowInfo& info, QWidget* parent);
-ORB_FORM(Tfaslun)
-ORB_FORM(Tcenfuga)
-ORB_FORM(Tkuno)
-ORB_FORM(Tprecter)
-ORB_FORM(Tdopsimul)
-ORB_FORM(Tepice1)
-#undef ORB_FORM
 
 namespace {
 template <typename Form>
@@ -31,12 +26,12 @@ std::array<FormFactory, 31> g_overrides{};
 const std::array<FormFactory, 31> kFactories = [] {
     std::array<FormFactory, 31> f{};
     f[18] = &make<Tondep>;
-    f[6] = makeTfaslun;
-    f[2] = makeTcenfuga;
-    f[16] = makeTkuno;
-    f[17] = makeTprecter;
-    f[21] = makeTdopsimul;
-    f[5] = makeTepice1;
+    f[6] = &make<Tfaslun>;
+    f[2] = &make<Tcenfuga>;
+    f[16] = &make<Tkuno>;
+    f[17] = &make<Tprecter>;
+    f[21] = &make<Tdopsimul>;
+    f[5] = &make<Tepice1>;
     return f;
 }();
 }  // namespace
