@@ -294,4 +294,4 @@ BENCHMARK(Canvas_FloodFill_QImageFill)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+

@@ -1,0 +1,104 @@
+// Every registered window opened headless at 1916 x 1000: its first activation, the mean of its
+// ticks, and the bytes of its pictures.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <memory>
+
+#include "shell/globals.h"
+#include "shell/texts.h"
+#include "shell/ui/driver.h"
+#include "shell/ui/forms.h"
+#include "shell/ui/mainwindow.h"
+#include "shell/ui/simwindow.h"
+#include "shell/window_table.h"
+
+namespace {
+
+std::unique_ptr<orb::Driver> openAlone(const orb::WindowInfo& info)
+{
+    globals::reset();
+    auto driver = std::make_unique<orb::Driver>(orb::Driver::Options{}, [](const QString&) {},
+                                                [](const QString&) {});
+    const QString cls = QString::fromUtf8(info.className.data(), int(info.className.size()));
+    driver->run({QStringLiteral("open"), cls});
+    return driver;
+}
+
+// The time a user waits for the window: creating it and its first activation (with whatever it
+// precomputes). The precompute alone is reported as a counter.
+void FirstActivation(benchmark::State& state, const orb::WindowInfo* info)
+{
+    std::size_t bytes = 0;
+    double precompute = 0;
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        clock.start();
+        auto driver = openAlone(*info);
+        const qint64 elapsed = clock.nsecsElapsed();
+        orb::SimWindow* w = driver->target();
+        if (!w) {
+            state.SkipWithError("window did not open");
+            return;
+        }
+        state.SetIterationTime(static_cast<double>(elapsed) * 1e-9);
+        precompute += static_cast<double>(w->firstActivationNs()) * 1e-6;
+        bytes = w->bitmapBytes();
+    }
+    state.counters["bitmap_bytes"] = static_cast<double>(bytes);
+    state.counters["precompute_ms"] = precompute / static_cast<double>(state.iterations());
+}
+
+void Tick(benchmark::State& state, const orb::WindowInfo* info)
+{
+    auto driver = openAlone(*info);
+    orb::SimWindow* w = driver->target();
+    if (!w || !w->animationTimer()) {
+        state.SkipWithError("window did not open");
+        return;
+    }
+    orb::Timer* timer = w->animationTimer();
+    for (auto _ : state)
+        timer->fire();
+}
+
+// The Doppler simulation recomputes its frames when "disegna" is clicked after a new source
+// speed: the same budget as a first activation, at every speed.
+void DopplerRedraw(benchmark::State& state)
+{
+    const orb::WindowInfo* info = orb::findWindowByClass("Tdopsimul");
+    auto driver = openAlone(*info);
+    const QString speed = QString::number(state.range(0));
+    for (auto _ : state) {
+        driver->run({QStringLiteral("set"), QStringLiteral("plonda"), speed});
+        QElapsedTimer clock;
+        clock.start();
+        driver->run({QStringLiteral("click"), QStringLiteral("disegna")});
+        state.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) * 1e-9);
+    }
+}
+
+const int registered = [] {
+    for (const orb::WindowInfo& info : orb::windowTable()) {
+        if (!orb::formFactory(info.flag))
+            continue;
+        const std::string name(info.className);
+        benchmark::RegisterBenchmark(("Window/" + name + "/Open").c_str(), FirstActivation, &info)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(5);
+        benchmark::RegisterBenchmark(("Window/" + name + "/Tick").c_str(), Tick, &info)
+            ->Unit(benchmark::kMicrosecond)
+            ->Iterations(500);
+    }
+    if (orb::formFactory(orb::findWindowByClass("Tdopsimul")->flag))
+        benchmark::RegisterBenchmark("Window/Tdopsimul/Redraw", DopplerRedraw)
+            ->DenseRange(1, 7)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(3);
+    return 0;
+}();
+
+}  // namespace
