@@ -710,6 +710,132 @@ void highlightCell(QPainter& p, double)
     p.drawRect(QRectF(7.5, 4.5, 4, 4));
 }
 
+// A trail of dots along a circular path, ending in the body that left it.
+void trail(QPainter& p, double scale)
+{
+    const QPointF centre(12.0, 16.0);
+    const double radius = 11.0;
+    auto along = [&](double deg) {
+        return centre + QPointF(radius * std::cos(deg * kDeg), -radius * std::sin(deg * kDeg));
+    };
+    p.setPen(Qt::NoPen);
+    for (int k = 0; k < 4; ++k) {
+        // Dots sit on device pixel centres so that the small picture keeps them sharp;
+        // the older the dot, the fainter it is.
+        const QPointF at = along(117 + 15 * k);
+        const QPointF snapped((std::floor(at.x() * scale) + 0.5) / scale,
+                              (std::floor(at.y() * scale) + 0.5) / scale);
+        QColor c = kBlue;
+        c.setAlphaF(1.0 - 0.1 * k);
+        p.setBrush(c);
+        p.drawEllipse(snapped, 0.9, 0.9);
+    }
+    p.setPen(pen(kDarkRed, 1.0));
+    p.setBrush(kRed);
+    p.drawEllipse(along(90), 2.5, 2.5);
+}
+
+// A circle of arrow turning anticlockwise, or clockwise when mirrored.
+void turnArrow(QPainter& p, bool clockwise)
+{
+    p.save();
+    if (clockwise) {
+        p.translate(16, 0);
+        p.scale(-1, 1);
+    }
+    QPainterPath turn;
+    const QRectF circle(2.5, 3.0, 11, 11);
+    // Qt's arc angles grow anticlockwise on screen: the arrow runs from lower left round
+    // through the right-hand side and ends at the top, heading left.
+    turn.arcMoveTo(circle, 200);
+    turn.arcTo(circle, 200, 255);
+    curvedArrow(p, turn, kBlue, 1.8, 4.2, 3.3);
+    p.restore();
+}
+
+void anticlockwise(QPainter& p, double) { turnArrow(p, false); }
+void clockwise(QPainter& p, double) { turnArrow(p, true); }
+
+// The same orbit seen from above and then tilted towards the edge, its far half paler.
+void orbitView(QPainter& p, double)
+{
+    const QPointF above(4.0, 8), tilted(12.0, 8);
+    const double rx = 3.0;
+    p.setBrush(Qt::NoBrush);
+    p.setPen(pen(kBlue, 1.1));
+    p.drawEllipse(above, rx, 5.5);
+    const QRectF flat(tilted.x() - rx, tilted.y() - 1.5, 2 * rx, 3.0);
+    p.setPen(pen(QColor(46, 108, 200, 120), 1.1));
+    p.drawArc(flat, 0, 180 * 16);
+    p.setPen(pen(kBlue, 1.1));
+    p.drawArc(flat, 180 * 16, 180 * 16);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kOrange);
+    p.drawEllipse(above, 1.0, 1.0);
+    p.drawEllipse(tilted, 1.0, 1.0);
+}
+
+// A small globe with a red closed path round it and a white marker riding on the path.
+void emphasiseMotion(QPainter& p, double scale)
+{
+    const QPointF centre(8, 8);
+    const double rx = 7.0, ry = 2.7, tilt = -22;
+    auto pathHalf = [&](bool front) {
+        p.save();
+        p.translate(centre);
+        p.rotate(tilt);
+        p.setPen(QPen(kRed, 1.5, Qt::SolidLine, Qt::FlatCap));
+        p.setBrush(Qt::NoBrush);
+        // The near half of the path is the lower one.
+        p.drawArc(QRectF(-rx, -ry, 2 * rx, 2 * ry), front ? 180 * 16 : 0, 180 * 16);
+        p.restore();
+    };
+    pathHalf(false);
+
+    // The globe is drawn at device resolution and laid on pixel for pixel. It is lit nearly
+    // from the front, so that little of it lies in shadow, and has no glow, which would only
+    // blur its edge at this size.
+    const double radius = 4.6;
+    const int side = static_cast<int>(16 * scale);
+    QImage globe(side, side, QImage::Format_ARGB32_Premultiplied);
+    globe.fill(Qt::transparent);
+    GlobeView view;
+    view.centreLon = 14;
+    view.centreLat = 20;
+    view.lightX = -0.4;
+    view.lightY = 0.3;
+    view.lightZ = 0.87;
+    view.haloWidth = 0.0001;
+    paintGlobe(globe, centre.x() * scale, centre.y() * scale, radius * scale, view);
+    p.drawImage(QRectF(0, 0, 16, 16), globe);
+    p.setPen(pen(QColor(26, 68, 140, 150), 0.7));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(centre, radius, radius);
+
+    pathHalf(true);
+    p.setPen(pen(kInk, 0.9));
+    p.setBrush(kPaper);
+    p.drawEllipse(onEllipse(centre, rx, ry, tilt, -28), 1.7, 1.7);
+}
+
+// A point source and three wave fronts spreading from it.
+void waveFronts(QPainter& p, double)
+{
+    const QPointF source(2.5, 8);
+    p.setPen(pen(kBlue, 1.3));
+    p.setBrush(Qt::NoBrush);
+    const double radii[3] = {4, 8, 12};
+    const double halfSpans[3] = {60, 45, 36};
+    for (int k = 0; k < 3; ++k) {
+        const double r = radii[k];
+        p.drawArc(QRectF(source.x() - r, source.y() - r, 2 * r, 2 * r),
+                  static_cast<int>(-halfSpans[k] * 16), static_cast<int>(2 * halfSpans[k] * 16));
+    }
+    p.setPen(pen(kDarkRed, 0.8));
+    p.setBrush(kRed);
+    p.drawEllipse(source, 1.6, 1.6);
+}
+
 }  // namespace
 
 std::vector<Glyph> imageListGlyphs()
@@ -729,7 +855,15 @@ std::vector<Glyph> imageListGlyphs()
 
 std::vector<Glyph> buttonGlyphs()
 {
-    return {{QStringLiteral("eviden"), highlightCell}};
+    return {
+        {QStringLiteral("eviden"), highlightCell},
+        {QStringLiteral("traiet"), trail},
+        {QStringLiteral("antiorario"), anticlockwise},
+        {QStringLiteral("orario"), clockwise},
+        {QStringLiteral("prono"), orbitView},
+        {QStringLiteral("evid"), emphasiseMotion},
+        {QStringLiteral("disegna"), waveFronts},
+    };
 }
 
 QImage renderGlyph(const Glyph& glyph, int scale)
