@@ -1,5 +1,6 @@
 // The configuration record "Orbicola.cfg": its byte layout, and reading and writing it safely.
 #include "shell/config.h"
+#include "shell/texts.h"
 
 #include "shell/language.h"
 
@@ -27,26 +28,6 @@ constexpr std::uint8_t kLastSlot = 5;
 // The order in which the start-up applies the default-language flags; the last set one wins.
 constexpr std::array<std::size_t, 6> kDefaultOrder{2, 1, 0, 3, 5, 4};
 
-// Length in bytes of the UTF-8 character that starts at s[pos]: the length of a well-formed
-// sequence, or 1 for a stray or truncated byte.
-std::size_t charLength(const std::string& s, std::size_t pos)
-{
-    const auto lead = static_cast<unsigned char>(s[pos]);
-    std::size_t len = 1;
-    if (lead >= 0xC2 && lead <= 0xDF)
-        len = 2;
-    else if (lead >= 0xE0 && lead <= 0xEF)
-        len = 3;
-    else if (lead >= 0xF0 && lead <= 0xF4)
-        len = 4;
-    if (pos + len > s.size())
-        return 1;
-    for (std::size_t k = 1; k < len; ++k)
-        if ((static_cast<unsigned char>(s[pos + k]) & 0xC0) != 0x80)
-            return 1;
-    return len;
-}
-
 std::filesystem::path fromUtf8(const std::string& utf8)
 {
     return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
@@ -60,7 +41,7 @@ std::string cutToBytes(const std::string& utf8, std::size_t n)
         return utf8;
     std::size_t pos = 0;
     while (pos < utf8.size()) {
-        const std::size_t len = charLength(utf8, pos);
+        const std::size_t len = texts::utf8CharLength(utf8, pos);
         if (pos + len > n)
             break;
         pos += len;

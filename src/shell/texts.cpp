@@ -7,11 +7,7 @@
 
 namespace texts {
 
-namespace {
-
-// Length in bytes of the character that starts at utf8[pos]: the length of a well-formed
-// UTF-8 sequence, or 1 for a stray or truncated byte.
-std::size_t charLength(std::string_view utf8, std::size_t pos)
+std::size_t utf8CharLength(std::string_view utf8, std::size_t pos)
 {
     const auto lead = static_cast<unsigned char>(utf8[pos]);
     std::size_t len = 1;
@@ -29,6 +25,8 @@ std::size_t charLength(std::string_view utf8, std::size_t pos)
     return len;
 }
 
+namespace {
+
 const std::string& emptyText()
 {
     static const std::string empty;
@@ -41,14 +39,14 @@ std::string cutToChars(std::string_view utf8, std::size_t n)
 {
     std::size_t pos = 0;
     for (std::size_t chars = 0; chars < n && pos < utf8.size(); ++chars)
-        pos += charLength(utf8, pos);
+        pos += utf8CharLength(utf8, pos);
     return std::string(utf8.substr(0, pos));
 }
 
 std::size_t countChars(std::string_view utf8)
 {
     std::size_t chars = 0;
-    for (std::size_t pos = 0; pos < utf8.size(); pos += charLength(utf8, pos))
+    for (std::size_t pos = 0; pos < utf8.size(); pos += utf8CharLength(utf8, pos))
         ++chars;
     return chars;
 }

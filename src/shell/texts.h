@@ -18,6 +18,10 @@ constexpr std::size_t kTextChars = 100;   // longest text of HintTexts, CaptionT
 constexpr std::size_t kInfoChars = 65;    // longest line of InfoTexts
 constexpr int kLanguageNameRow = 55;      // MenuTexts row that holds the custom language's name
 
+// Length in bytes of the character that starts at utf8[pos]: the length of a well-formed UTF-8
+// sequence, or 1 for a stray or truncated byte.
+std::size_t utf8CharLength(std::string_view utf8, std::size_t pos);
+
 // The first n characters (not bytes) of a UTF-8 string; never cuts a character in half.
 // A byte that does not start a well-formed UTF-8 sequence counts as one character.
 std::string cutToChars(std::string_view utf8, std::size_t n);

@@ -16,6 +16,7 @@
 #include "shell/texts.h"
 #include "shell/ui/driver.h"
 #include "shell/ui/simwindow.h"
+#include "window_test.h"
 
 namespace {
 
@@ -325,26 +326,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, PrecesWipe, ::testing::Values(Size{530, 345}, Si
 
 // ---- The window -------------------------------------------------------------------------------
 
-struct PrecesWindow : ::testing::Test {
-    QStringList out, err;
-    std::unique_ptr<orb::Driver> driver;
-    void SetUp() override
-    {
-        globals::reset();
-        texts::resetTables();
-        driver = std::make_unique<orb::Driver>(orb::Driver::Options{}, [this](const QString& l) { out << l; },
-                                               [this](const QString& l) { err << l; });
-    }
-    void TearDown() override
-    {
-        driver.reset();
-        texts::resetTables();
-        globals::reset();
-    }
-    int run(const QString& s) { return driver->run(s.split(QLatin1Char(' '), Qt::SkipEmptyParts)); }
-    orb::SimWindow& w() { return *driver->target(); }
-    bool enabled(const char* name) { return w().control(QString::fromLatin1(name))->widget->isEnabled(); }
-};
+using PrecesWindow = WindowTest;
 
 TEST_F(PrecesWindow, OpensWithItsControlsAndKeepsTheDesignIntervalUntilTheBarMoves)
 {

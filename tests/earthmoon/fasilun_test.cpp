@@ -12,6 +12,7 @@
 #include "shell/texts.h"
 #include "shell/ui/driver.h"
 #include "shell/ui/simwindow.h"
+#include "window_test.h"
 
 namespace {
 
@@ -228,25 +229,11 @@ TEST_F(LunarModel, PicturesReachingOutsideTheSceneAreClipped)
     EXPECT_EQ(scene().pixel(e.earth.x + 12, e.earth.y - 12), kCyan);
 }
 
-struct LunarWindow : ::testing::Test {
-    QStringList out, err;
-    std::unique_ptr<orb::Driver> driver;
-    void SetUp() override
-    {
-        globals::reset();
-        texts::resetTables();
-        driver = std::make_unique<orb::Driver>(orb::Driver::Options{}, [this](const QString& l) { out << l; },
-                                               [this](const QString& l) { err << l; });
-    }
-    void TearDown() override { globals::reset(); }
+struct LunarWindow : WindowTest {
     void run(const char* s)
     {
-        ASSERT_EQ(driver->run(QString::fromLatin1(s).split(QLatin1Char(' '))), 0) << err.join(QLatin1Char('\n')).toStdString();
+        ASSERT_EQ(WindowTest::run(QString::fromLatin1(s)), 0) << err.join(QLatin1Char('\n')).toStdString();
     }
-    orb::SimWindow& w() { return *driver->target(); }
-    orb::Control& c(const char* name) { return *w().control(QString::fromLatin1(name)); }
-    bool enabled(const char* name) { return c(name).widget->isEnabled(); }
-    bool shown(const char* name) { return c(name).widget->isVisibleTo(&w()); }
     bool timerOn() { return w().animationTimer()->enabled(); }
 };
 

@@ -12,6 +12,7 @@
 #include "shell/texts.h"
 #include "shell/ui/driver.h"
 #include "shell/ui/simwindow.h"
+#include "window_test.h"
 
 namespace {
 
@@ -392,24 +393,12 @@ TEST_F(EpicentreModel, TheRevealCoversAClientTallerThanItsWidthAllows)
     EXPECT_TRUE(samePixels(window, s.chart));
 }
 
-struct EpicentreWindow : ::testing::Test {
-    QStringList out, err;
-    std::unique_ptr<orb::Driver> driver;
-    void SetUp() override
+struct EpicentreWindow : WindowTest {
+    EpicentreWindow()
     {
-        globals::reset();
-        texts::resetTables();
-        orb::Driver::Options options;
         options.size = QSize(530, 345);
         options.seed = 7;
-        driver = std::make_unique<orb::Driver>(options, [this](const QString& l) { out << l; },
-                                               [this](const QString& l) { err << l; });
     }
-    int run(const QString& a) { return driver->run(a.split(QLatin1Char(' '), Qt::SkipEmptyParts)); }
-    orb::SimWindow& w() { return *driver->target(); }
-    bool enabled(const char* name) { return w().control(QString::fromLatin1(name))->widget->isEnabled(); }
-    bool shown(const char* name) { return w().control(QString::fromLatin1(name))->widget->isVisibleTo(&w()); }
-    QString text(const char* name) { return w().controlText(*w().control(QString::fromLatin1(name))); }
     bool on(const char* timer) { return w().timer(QString::fromLatin1(timer))->enabled(); }
     int beeps() const { return static_cast<int>(out.filter(QStringLiteral("{\"event\":\"beep\"}")).size()); }
 };

@@ -12,6 +12,7 @@
 #include "shell/ui/driver.h"
 #include "shell/ui/mainwindow.h"
 #include "shell/ui/simwindow.h"
+#include "window_test.h"
 
 namespace {
 
@@ -114,19 +115,7 @@ TEST(PrimaryNarrow, ANarrowWindowNeverFloodsItsSurface)
     primarie::release();
 }
 
-struct Window : ::testing::Test {
-    QStringList out, err;
-    std::unique_ptr<orb::Driver> driver;
-    void SetUp() override
-    {
-        globals::reset();
-        texts::resetTables();
-        driver = std::make_unique<orb::Driver>(orb::Driver::Options{}, [this](const QString& l) { out << l; },
-                                               [this](const QString& l) { err << l; });
-    }
-    int run(const QString& s) { return driver->run(s.split(QLatin1Char(' '), Qt::SkipEmptyParts)); }
-    orb::SimWindow& w() { return *driver->target(); }
-};
+using Window = WindowTest;
 
 TEST_F(Window, FirstActivationShowsTheBarAndStartsTheTimer)
 {

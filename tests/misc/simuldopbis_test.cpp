@@ -13,6 +13,7 @@
 #include "shell/texts.h"
 #include "shell/ui/driver.h"
 #include "shell/ui/simwindow.h"
+#include "window_test.h"
 
 namespace {
 
@@ -210,18 +211,7 @@ TEST_F(DopplerSimulation, TheViewSlidesAndTheSourceCrossesThePicture)
     EXPECT_EQ(s.f, 1);
 }
 
-struct DopplerSimulationWindow : ::testing::Test {
-    QStringList out, err;
-    std::unique_ptr<orb::Driver> driver;
-    void SetUp() override
-    {
-        globals::reset();
-        texts::resetTables();
-        driver = std::make_unique<orb::Driver>(orb::Driver::Options{}, [this](const QString& l) { out << l; },
-                                               [this](const QString& l) { err << l; });
-    }
-    int run(const QString& s) { return driver->run(s.split(QLatin1Char(' '), Qt::SkipEmptyParts)); }
-    orb::SimWindow& w() { return *driver->target(); }
+struct DopplerSimulationWindow : WindowTest {
     QWidget* widget(const char* name) { return w().control(QString::fromLatin1(name))->widget; }
     QProgressBar* progress() { return qobject_cast<QProgressBar*>(widget("progressione")); }
     void stepPlonda(int times)

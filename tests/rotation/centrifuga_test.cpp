@@ -12,6 +12,7 @@
 #include "shell/texts.h"
 #include "shell/ui/driver.h"
 #include "shell/ui/simwindow.h"
+#include "window_test.h"
 
 namespace {
 
@@ -258,22 +259,13 @@ TEST_F(Model, TheRunEndsWhenBodyOneIsTenPixelsOut)
 }
 
 // The window, driven as a user drives it.
-struct Window : ::testing::Test {
-    QStringList out, err;
-    std::unique_ptr<orb::Driver> driver;
+struct Window : WindowTest {
     void SetUp() override
     {
-        globals::reset();
-        texts::resetTables();
         centrifuga::state() = centrifuga::State{};
-        driver = std::make_unique<orb::Driver>(orb::Driver::Options{}, [this](const QString& l) { out << l; },
-                                               [this](const QString& l) { err << l; });
+        WindowTest::SetUp();
     }
-    int run(const QString& s) { return driver->run(s.split(QLatin1Char(' '), Qt::SkipEmptyParts)); }
-    orb::SimWindow& w() { return *driver->target(); }
-    bool enabled(const char* name) { return w().control(QString::fromLatin1(name))->widget->isEnabled(); }
     bool running() { return w().animationTimer()->enabled(); }
-    QString text(const char* name) { return w().controlText(*w().control(QString::fromLatin1(name))); }
 };
 
 TEST_F(Window, OpensIdleWithItsControlsAndTexts)

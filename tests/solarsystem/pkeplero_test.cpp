@@ -13,6 +13,7 @@
 #include "shell/ui/simwindow.h"
 #include "solarsystem/orbit_step.h"
 #include "solarsystem/pkeplero.h"
+#include "window_test.h"
 
 namespace {
 
@@ -281,17 +282,7 @@ TEST_F(Model, TheWipeGrowsItsStripsOnePixelATick)
 
 // ---- The window ----------------------------------------------------------------------------
 
-struct Window : ::testing::Test {
-    std::unique_ptr<orb::Driver> driver;
-    void SetUp() override
-    {
-        globals::reset();
-        texts::resetTables();
-        driver = std::make_unique<orb::Driver>(orb::Driver::Options{}, [](const QString&) {},
-                                               [](const QString&) {});
-    }
-    int run(const QString& s) { return driver->run(s.split(QLatin1Char(' '), Qt::SkipEmptyParts)); }
-    orb::SimWindow& w() { return *driver->target(); }
+struct Window : WindowTest {
     bool pronoEnabled() { return w().control(QStringLiteral("prono"))->widget->isEnabled(); }
     int wipeStep() { return pkeplero::state().WipeStep; }
 };
