@@ -75,6 +75,14 @@ TOrbicola::TOrbicola()
 
 TOrbicola::~TOrbicola()
 {
+    // The frame's children (the windows still open among them) are destroyed after this body,
+    // when this object is only a QMainWindow: their last activation signals and events must not
+    // reach it any more.
+    if (mdi_) {
+        disconnect(mdi_, nullptr, this, nullptr);
+        mdi_->removeEventFilter(this);
+    }
+    active_ = nullptr;
     if (g_main == this)
         g_main = nullptr;
 }
@@ -234,6 +242,15 @@ void TOrbicola::enterFrameState(bool alone, QSize clientSize)
             if (mdi_->size() == last && isMaximized())
                 break;
             last = mdi_->size();
+        }
+        // Without a window manager that maximizes, the frame takes the screen's free area itself.
+        if (QScreen* screen = this->screen()) {
+            const QRect free = screen->availableGeometry();
+            if (frameGeometry().width() < free.width() * 9 / 10 ||
+                frameGeometry().height() < free.height() * 9 / 10) {
+                setGeometry(free);
+                QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 50);
+            }
         }
         globals::ChildAreaWidth = mdi_->width() - 4;
         globals::ChildAreaHeight = mdi_->height() - 4;
