@@ -56,7 +56,8 @@ class Canvas {
 public:
     struct { Color color; int width; PenStyle style; } pen{0x000000, 1, PenStyle::Solid};
     struct { Color color; } brush{0xFFFFFF};
-    // height: the characters' pixel height (0 or less: the default 11).
+    // height: the characters' pixel height (a negative height counts as its size; 0 gives the
+    // default 11; at most 2000).
     struct { Color color; bool bold; bool italic; int height; } font{0x000000, false, false, 11};
     CopyMode copyMode = CopyMode::Copy;
 
@@ -82,10 +83,20 @@ public:
     // Closed outline and even-odd fill; neither polygon nor polyline moves the pen position.
     void polygon(std::span<const Point> points);
     void polyline(std::span<const Point> points);
+    // The ellipse of the box from the ray through (x3, y3) counter-clockwise on the screen to
+    // the ray through (x4, y4), rays from the box's centre, both ends included; the same ray
+    // twice gives the whole ellipse. A pie adds the radii from the centre pixel to where the
+    // rays meet the curve and fills the sector with the brush.
     void arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
     void pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+    // Border: repaints with the brush the 4-connected area around (x, y) that is not `color`;
+    // Surface: the 4-connected area that is `color`.
     void floodFill(int x, int y, Color color, FillStyle style);
-    // draw and copyRect both honour copyMode.
+    // draw and copyRect both honour copyMode. copyRect scales by nearest neighbour (each
+    // destination pixel takes the source pixel under its centre), leaves alone the destination
+    // pixels whose source lies outside the source canvas, reads an overlapping source in the
+    // same pixels before writing, and mirrors when exactly one of the two rectangles is reversed
+    // in a direction (both reversed alike copy unmirrored). An empty rectangle copies nothing.
     void draw(int x, int y, const Bitmap& bitmap);
     void copyRect(const Rect& dest, const Canvas& source, const Rect& sourceRect);
     Color pixel(int x, int y) const;   // kNoPixel outside the canvas

@@ -35,6 +35,9 @@ inline Target targetOf(Canvas& c)
     return Target{c.bits(), c.width(), c.height(), c.stride()};
 }
 
+// Sets n pixels from p on to c (with the widest stores the processor has).
+void fillPixels(std::uint32_t* p, i64 n, Color c);
+
 // Paints pixels x0..x1 (both included) of row y, clipped to the target.
 inline void hspan(const Target& t, i64 y, i64 x0, i64 x1, Color c)
 {
@@ -44,8 +47,7 @@ inline void hspan(const Target& t, i64 y, i64 x0, i64 x1, Color c)
     x1 = std::min<i64>(x1, t.w - 1);
     if (x0 > x1)
         return;
-    std::uint32_t* r = t.row(y);
-    std::fill(r + x0, r + x1 + 1, c);
+    fillPixels(t.row(y) + x0, x1 - x0 + 1, c);
 }
 
 // Floor and ceiling of a / b for any signs (b != 0).

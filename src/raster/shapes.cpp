@@ -66,6 +66,13 @@ public:
         left_.clear();
         right_.clear();
         for (i64 y = first_; y <= last; ++y) {
+            // Rows mirrored about the centre have the same run.
+            const i64 mirror = cy2_ - y;
+            if (mirror < y && mirror >= first_) {
+                left_.push_back(left_[static_cast<std::size_t>(mirror - first_)]);
+                right_.push_back(right_[static_cast<std::size_t>(mirror - first_)]);
+                continue;
+            }
             const i64 k = static_cast<i64>(halfExtent(y));
             left_.push_back((cx2_ - k) / 2);
             right_.push_back((cx2_ + k) / 2);
@@ -124,29 +131,47 @@ private:
         const u64 dy = static_cast<u64>(d < 0 ? -d : d);
         if (dy <= 1)
             return a_;
-        const u64 bb = b_ * b_;
-        const u64 m1 = scaledRoot(bb - dy * dy);
-        const u64 m2 = scaledRoot(bb - (dy - 1) * (dy - 1));
+        u64 m1, m2;
+        if (small_) {
+            const u64 bb = b_ * b_;
+            m1 = smallRoot(bb - dy * dy);
+            m2 = smallRoot(bb - (dy - 1) * (dy - 1));
+        } else {
+            const u128 bb = static_cast<u128>(b_) * b_;
+            m1 = scaledRoot(bb - static_cast<u128>(dy) * dy);
+            m2 = scaledRoot(bb - static_cast<u128>(dy - 1) * (dy - 1));
+        }
         u64 k = std::min(a_, std::max(m1 + 1, m2));
         if ((a_ - k) & 1u)
             --k;
         return k;
     }
 
-    // The largest m in 0..A with m^2 Bd^2 <= A^2 n, i.e. floor(A sqrt(n) / Bd).
-    u64 scaledRoot(u64 n) const
+    // The largest m in 0..A with m^2 Bd^2 <= A^2 n, i.e. floor(A sqrt(n) / Bd): estimated in
+    // floating point, then settled exactly; in 64 bits when A and Bd are below 2^16.
+    u64 smallRoot(u64 n) const
     {
-        const double est = static_cast<double>(a_) * std::sqrt(static_cast<double>(n)) /
-                           static_cast<double>(b_);
+        const double est =
+            static_cast<double>(a_) * std::sqrt(static_cast<double>(n)) / static_cast<double>(b_);
         u64 m = est >= static_cast<double>(a_) ? a_ : static_cast<u64>(est);
-        if (small_) {
-            const u64 rhs = a_ * a_ * n;
-            const u64 bb = b_ * b_;
-            while (m < a_ && (m + 1) * (m + 1) * bb <= rhs)
-                ++m;
-            while (m > 0 && m * m * bb > rhs)
-                --m;
-        } else {
+        const u64 rhs = a_ * a_ * n;
+        const u64 bb = b_ * b_;
+        while (m < a_ && (m + 1) * (m + 1) * bb <= rhs)
+            ++m;
+        while (m > 0 && m * m * bb > rhs)
+            --m;
+        return m;
+    }
+
+    // The same in 128 bits. Boxes wider or taller than 2^32 pixels (a wide pen on a box that
+    // spans all of int) keep the floating-point estimate.
+    u64 scaledRoot(u128 n) const
+    {
+        const long double est = static_cast<long double>(a_) *
+                                std::sqrt(static_cast<long double>(n)) /
+                                static_cast<long double>(b_);
+        u64 m = est >= static_cast<long double>(a_) ? a_ : static_cast<u64>(est);
+        if (a_ < (u64{1} << 32) && b_ < (u64{1} << 32)) {
             const u128 rhs = static_cast<u128>(a_ * a_) * n;
             const u128 bb = static_cast<u128>(b_) * b_;
             while (m < a_ && static_cast<u128>((m + 1) * (m + 1)) * bb <= rhs)
@@ -520,8 +545,9 @@ void Canvas::polygon(std::span<const Point> points)
         std::sort(edges.begin(), edges.end(),
                   [](const Edge& a, const Edge& b) { return a.yFrom < b.yFrom; });
         const Color fill = brush.color & kColorMask;
+        // The active edges, kept in order of their crossing: from row to row the order
+        // changes only where edges cross, so an insertion sort restores it in about one pass.
         std::vector<Edge*> active;
-        std::vector<i64> xs;
         std::size_t next = 0;
         i64 y = edges.front().yFrom;
         while (next < edges.size() || !active.empty()) {
@@ -529,12 +555,15 @@ void Canvas::polygon(std::span<const Point> points)
                 y = edges[next].yFrom;
             while (next < edges.size() && edges[next].yFrom == y)
                 active.push_back(&edges[next++]);
-            xs.clear();
-            for (Edge* e : active)
-                xs.push_back(e->c);
-            std::sort(xs.begin(), xs.end());
-            for (std::size_t k = 0; k + 1 < xs.size(); k += 2)
-                hspan(t, y, xs[k], xs[k + 1] - 1, fill);
+            for (std::size_t i = 1; i < active.size(); ++i) {
+                Edge* e = active[i];
+                std::size_t j = i;
+                for (; j > 0 && active[j - 1]->c > e->c; --j)
+                    active[j] = active[j - 1];
+                active[j] = e;
+            }
+            for (std::size_t k = 0; k + 1 < active.size(); k += 2)
+                hspan(t, y, active[k]->c, active[k + 1]->c - 1, fill);
             ++y;
             std::size_t keep = 0;
             for (Edge* e : active) {
