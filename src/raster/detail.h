@@ -50,9 +50,22 @@ inline void hspan(const Target& t, i64 y, i64 x0, i64 x1, Color c)
     fillPixels(t.row(y) + x0, x1 - x0 + 1, c);
 }
 
-// Floor and ceiling of a / b for any signs (b != 0).
+// Whether a value fits the 64-bit fast path of the divisions below (well inside i64, so that no
+// quotient or remainder can overflow).
+inline bool fits64(i128 v) { return v > -kFar && v < kFar; }
+
+// Floor and ceiling of a / b for any signs (b != 0). Most operands are small, and a 128-bit
+// division costs several times a 64-bit one, so those take the 64-bit path.
 inline i128 floorDiv(i128 a, i128 b)
 {
+    if (fits64(a) && fits64(b)) {
+        const i64 x = static_cast<i64>(a);
+        const i64 y = static_cast<i64>(b);
+        i64 q = x / y;
+        if ((x % y != 0) && ((x < 0) != (y < 0)))
+            --q;
+        return q;
+    }
     i128 q = a / b;
     if ((a % b != 0) && ((a < 0) != (b < 0)))
         --q;
@@ -60,6 +73,14 @@ inline i128 floorDiv(i128 a, i128 b)
 }
 inline i128 ceilDiv(i128 a, i128 b)
 {
+    if (fits64(a) && fits64(b)) {
+        const i64 x = static_cast<i64>(a);
+        const i64 y = static_cast<i64>(b);
+        i64 q = x / y;
+        if ((x % y != 0) && ((x < 0) == (y < 0)))
+            ++q;
+        return q;
+    }
     i128 q = a / b;
     if ((a % b != 0) && ((a < 0) == (b < 0)))
         ++q;
