@@ -201,9 +201,10 @@ FontEngine::Style styleOf(const Canvas& c)
 
 }  // namespace
 
-// Filling runs of pixels is most of the work of every filled shape; on x86-64 the compiler
-// builds this loop twice, for AVX2 and for the baseline, and the loader picks one.
-#if defined(__GNUC__) && defined(__x86_64__)
+// Filling runs of pixels is most of the work of every filled shape; on x86-64 GCC builds this
+// loop twice, for AVX2 and for the baseline, and the loader picks one (clang refuses clones
+// that the function's first declaration did not ask for).
+#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__)
 __attribute__((target_clones("avx2", "default")))
 #endif
 void detail::fillPixels(std::uint32_t* p, i64 n, Color c)
