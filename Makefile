@@ -18,6 +18,7 @@ run: build
 check: build
 	cd build/release && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	@JOBS=$(JOBS) bash fuzz/run.sh
+	@JOBS=$(JOBS) SOAK_SECONDS=$${SOAK_SECONDS:-3} bash scripts/soak.sh
 
 bench: build
 	QT_QPA_PLATFORM=offscreen ./build/release/bench/orbicola_bench
@@ -26,6 +27,10 @@ asan: deps
 	cmake --preset asan >/dev/null
 	cmake --build --preset asan -j $(JOBS)
 	cd build/asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Every window under random use for minutes each, in the sanitizer build (SOAK_SECONDS a window).
+soak: deps
+	@JOBS=$(JOBS) SOAK_SECONDS=$${SOAK_SECONDS:-180} bash scripts/soak.sh
 
 clean:
 	rm -rf build

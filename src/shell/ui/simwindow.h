@@ -69,6 +69,10 @@ public:
     void activate();                 // FormActivate
     void deactivate();               // FormDeactivate
     bool isActiveChild() const { return active_; }
+    // Which variant of the protocol this window follows: whether it remembers that its timer was
+    // stopped, and whether its timer keeps running while another window is active.
+    bool remembersRunning() { return runningFlag() != nullptr; }
+    bool keepsRunningWhenInactive() const { return !stopsOnDeactivate(); }
 
     // The window's surface: the persistent picture of the client area.
     raster::Canvas& surface() { return surface_.canvas(); }

@@ -1,0 +1,818 @@
+// The soak harness: drives the real windows through the scripted driver with seeded random use
+// and checks, after every action, what the window protocol promises.
+#include "soak.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QSlider>
+#include <QToolButton>
+#include <algorithm>
+#include <atomic>
+#include <cfenv>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <deque>
+#include <functional>
+#include <malloc.h>
+#include <memory>
+#include <mutex>
+#include <random>
+#include <sstream>
+#include <thread>
+#include <unistd.h>
+
+#include "shell/globals.h"
+#include "shell/texts.h"
+#include "shell/ui/driver.h"
+#include "shell/ui/forms.h"
+#include "shell/ui/mainwindow.h"
+#include "shell/ui/simwindow.h"
+#include "shell/window_table.h"
+
+#if defined(__SANITIZE_ADDRESS__)
+#define SOAK_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define SOAK_ASAN 1
+#endif
+#endif
+#ifdef SOAK_ASAN
+// From the sanitizer runtime (declared here: not every compiler ships their header).
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
+extern "C" void __sanitizer_set_death_callback(void (*callback)());
+#endif
+
+namespace soak {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double secondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// ---- Where the soak is: printed when it hangs, crashes or meets a sanitizer finding. ----
+
+std::mutex gWhereMutex;
+char gWhere[1024] = "";                    // read by the crash handlers without locking
+std::atomic<std::int64_t> gActionStart{0}; // steady-clock nanoseconds; 0: no action under way
+
+void setWhere(const std::string& where)
+{
+    const std::lock_guard<std::mutex> lock(gWhereMutex);
+    const std::size_t n = std::min(where.size(), sizeof gWhere - 1);
+    std::memcpy(gWhere, where.data(), n);
+    gWhere[n] = '\0';
+    gActionStart = Clock::now().time_since_epoch().count();
+}
+
+void writeWhere()
+{
+    static const char head[] = "\nsoak: stopped in ";
+    const ssize_t a = write(2, head, sizeof head - 1);
+    const ssize_t b = write(2, gWhere, std::strlen(gWhere));
+    const ssize_t c = write(2, "\n", 1);
+    (void)a;
+    (void)b;
+    (void)c;
+}
+
+#ifndef SOAK_ASAN
+void crashHandler(int sig)
+{
+    writeWhere();
+    std::signal(sig, SIG_DFL);
+    std::raise(sig);
+}
+#endif
+
+// ---- Seeds. ----
+
+std::uint64_t splitmix(std::uint64_t x)
+{
+    x += 0x9E3779B97F4A7C15ull;
+    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ull;
+    x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
+    return x ^ (x >> 31);
+}
+
+std::uint32_t roundSeed(std::uint32_t base, int flag, int round)
+{
+    return static_cast<std::uint32_t>(
+        splitmix((std::uint64_t{base} << 32) ^ (std::uint64_t(flag) << 20) ^ std::uint64_t(round)));
+}
+
+QString className(const orb::WindowInfo& info)
+{
+    return QString::fromUtf8(info.className.data(), static_cast<int>(info.className.size()));
+}
+
+std::string sizeText(QSize s) { return std::to_string(s.width()) + "x" + std::to_string(s.height()); }
+
+void dropDeferredDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+struct Failure {
+    std::string what;
+};
+
+// ---- One round: a main window at one size, the window opened, used, closed. ----
+
+class Round {
+public:
+    Round(const orb::WindowInfo& info, QSize size, std::uint32_t seed, const Settings& settings,
+          Totals& totals)
+        : info_(info), size_(size), seed_(seed), rng_(seed), settings_(settings), totals_(totals)
+    {
+    }
+    ~Round() { finish(); }
+
+    // Creates the main window in its frame state for windows of the round's size, and picks the
+    // language and the hints option the window will be created with.
+    void start()
+    {
+        orb::Driver::Options options;
+        options.size = size_;
+        options.screen = QSize(size_.width() + 4, size_.height() + 80);
+        options.seed = seed_;
+        driver_ = std::make_unique<orb::Driver>(
+            options, [](const QString&) {}, [this](const QString& line) { errors_ << line; });
+        note("frame");
+        drive({QStringLiteral("frame")});
+        // Qt paints only when the event loop would (see processEvents): its own painting
+        // raises floating-point flags that are not the program's.
+        driver_->mainWindow()->setUpdatesEnabled(false);
+        const int slot = pick(0, texts::kSlots - 1);
+        globals::LanguageIndex = static_cast<std::uint8_t>(slot);
+        if (slot == texts::Custom)
+            fillCustomSlot();
+        globals::ShowHints = chance(50);
+    }
+
+    void openWindow()
+    {
+        note("open");
+        timed(
+            settings_.actionLimitSeconds, "opening",
+            [&] { drive({QStringLiteral("open"), className(info_)}); });
+        window_ = driver_->target();
+        if (!window_)
+            fail("opening left no window to act on");
+        expectOpen_ = true;
+        ++totals_.opens;
+        active_ = true;
+        checkOpen("opening");
+        // The first activation has run: the control bar shows, and the timer runs unless the
+        // window remembers a stopped one.
+        if (!window_->controlBar()->isVisibleTo(window_))
+            fail("the control bar is hidden after the first activation");
+        orb::Timer* t = window_->animationTimer();
+        if (!t)
+            fail("the window has no timer named " + std::string(info_.timerName));
+        if (!window_->remembersRunning() && !t->enabled())
+            fail("the animation timer is stopped after the first activation");
+    }
+
+    void closeWindow()
+    {
+        note("close");
+        QPointer<orb::SimWindow> closing = window_;
+        timed(settings_.actionLimitSeconds, "closing", [&] { drive({QStringLiteral("close")}); });
+        orb::TOrbicola* main = driver_->mainWindow();
+        if (!globals::WindowClosedFlags[static_cast<std::size_t>(info_.flag)])
+            fail("the window's closed flag is false after closing");
+        if (main->form(info_.flag))
+            fail("the main window still hands out the closed window");
+        if (!main->startPictureVisible())
+            fail("the start picture is hidden with no window open");
+        if (main->activeWindow())
+            fail("a window is still active after the last one closed");
+        dropDeferredDeletes();
+        if (closing)
+            fail("the closed window was not destroyed");
+        window_ = nullptr;
+        expectOpen_ = false;
+        active_ = false;
+    }
+
+    // One random user action, then the checks.
+    void act(int index)
+    {
+        index_ = index;
+        ++totals_.actions;
+        const int r = pick(0, 99);
+        if (r < 28)
+            advance(pick(1, 250));
+        else if (r < 36)
+            tickBurst(pick(1, 20));
+        else if (r < 56)
+            clickButton();
+        else if (r < 60)
+            togglePause();
+        else if (r < 67)
+            moveTrackBar();
+        else if (r < 75)
+            stepUpDown();
+        else if (r < 80)
+            pickDropDown();
+        else if (r < 82)
+            typeInEdit();
+        else if (r < 87)
+            pressKey();
+        else if (r < 91)
+            deactivateAndBack();
+        else if (r < 93)
+            otherWindowInFront();
+        else if (r < 96)
+            processEvents();
+        else if (r < 98)
+            closeAndReopen();
+        else
+            advance(pick(250, 2000));
+        checkOpen(recent_.empty() ? "" : recent_.back());
+    }
+
+    // Lets the clock run `ms` virtual milliseconds, one at a time so that each tick is timed.
+    void advance(int ms)
+    {
+        note("advance " + std::to_string(ms));
+        for (int i = 0; i < ms; ++i) {
+            const auto start = Clock::now();
+            gActionStart = start.time_since_epoch().count();
+            watchFloats();
+            const std::int64_t fired = driver_->clock().advance(1);
+            checkFloat("a timer tick");
+            const double took = secondsSince(start);
+            ++totals_.virtualMs;
+            if (fired <= 0)
+                continue;
+            totals_.ticks += fired;
+            totals_.slowestTickSeconds = std::max(totals_.slowestTickSeconds, took / double(fired));
+            if (took > settings_.tickLimitSeconds * double(fired))
+                fail(std::to_string(fired) + " timer tick(s) took " + std::to_string(took) + " s");
+            if (expectOpen_ && !stillOpen())
+                fail("the window went away during a timer tick");
+        }
+    }
+
+    void finish()
+    {
+        if (!driver_)
+            return;
+        driver_.reset();
+        dropDeferredDeletes();
+        window_ = nullptr;
+        // With the main window gone no window is open, even one that a failed round left open
+        // (a window destroyed with the main window is not closed and keeps its flag).
+        globals::WindowClosedFlags.fill(true);
+    }
+
+    std::string recentActions() const
+    {
+        std::string s;
+        for (const std::string& a : recent_)
+            s += (s.empty() ? "" : ", ") + a;
+        return s;
+    }
+    int actionIndex() const { return index_; }
+
+private:
+    int pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
+    bool chance(int percent) { return pick(0, 99) < percent; }
+    template <typename T>
+    T* pickOf(const std::vector<T*>& v)
+    {
+        return v.empty() ? nullptr : v[static_cast<std::size_t>(pick(0, int(v.size()) - 1))];
+    }
+
+    [[noreturn]] void fail(const std::string& what) { throw Failure{what}; }
+
+    void note(const std::string& action)
+    {
+        recent_.push_back(action);
+        if (recent_.size() > 12)
+            recent_.pop_front();
+        setWhere(std::string(info_.className) + " at " + sizeText(size_) + ", round seed " +
+                 std::to_string(seed_) + ", action " + std::to_string(index_) + ": " + action);
+    }
+
+    void drive(const QStringList& actions)
+    {
+        errors_.clear();
+        if (driver_->run(actions) != 0)
+            fail("the driver refused '" + actions.join(QLatin1Char(' ')).toStdString() +
+                 "': " + errors_.join(QLatin1Char(' ')).toStdString());
+    }
+
+    // Runs one action and fails when it takes longer than `limit` seconds or, with `floats`,
+    // leaves the invalid-operation flag raised (Qt's painting raises it itself, so the event
+    // loop's work is not checked).
+    void timed(double limit, const char* what, const std::function<void()>& f, bool floats = true)
+    {
+        const auto start = Clock::now();
+        if (floats)
+            watchFloats();
+        f();
+        if (floats)
+            checkFloat(what);
+        else
+            std::feclearexcept(kWatched);
+        const double took = secondsSince(start);
+        if (took > limit)
+            fail(std::string(what) + " took " + std::to_string(took) + " s");
+    }
+
+    // A NaN made from numbers, or a number converted to an integer type that cannot hold it,
+    // raises the invalid-operation flag: that is how a NaN or an infinite coordinate would reach
+    // the canvas, which takes whole numbers only. A finite number divided by zero raises the
+    // division flag. With SOAK_TRAP_FLOATS set, the operation itself stops the program (SIGFPE),
+    // for a debugger to show where it is.
+    static constexpr int kWatched = FE_INVALID | FE_DIVBYZERO;
+    static bool trapFloats()
+    {
+        static const bool trap = std::getenv("SOAK_TRAP_FLOATS") != nullptr;
+        return trap;
+    }
+    static void watchFloats()
+    {
+        std::feclearexcept(kWatched);
+        if (trapFloats())
+            feenableexcept(kWatched);
+    }
+    void checkFloat(const std::string& what)
+    {
+        if (trapFloats())
+            fedisableexcept(kWatched);
+        const int raised = std::fetestexcept(kWatched);
+        std::feclearexcept(kWatched);
+        if (raised & FE_INVALID)
+            fail("an invalid floating-point operation (a NaN made, or a number out of an "
+                 "integer's range converted) during " + what);
+        if (raised & FE_DIVBYZERO)
+            fail("a floating-point division by zero during " + what);
+    }
+
+    // The controls a user can reach now: enabled and shown.
+    std::vector<orb::Control*> usable(std::initializer_list<orb::ControlKind> kinds)
+    {
+        std::vector<orb::Control*> list;
+        for (const auto& c : window_->controls())
+            if (std::find(kinds.begin(), kinds.end(), c->kind) != kinds.end() &&
+                c->widget->isEnabled() && c->widget->isVisibleTo(window_))
+                list.push_back(c.get());
+        return list;
+    }
+
+    void clickButton()
+    {
+        orb::Control* c = pickOf(usable({orb::ControlKind::Button, orb::ControlKind::Check,
+                                         orb::ControlKind::Speed}));
+        if (!c)
+            return advance(pick(1, 100));
+        note("click " + c->name.toStdString());
+        timed(settings_.actionLimitSeconds, "a click", [&] {
+            if (!window_->click(c->name))
+                fail("an enabled button refused a click");
+        });
+    }
+
+    void togglePause()
+    {
+        for (orb::Control* c : usable({orb::ControlKind::Check}))
+            if (c->name == QLatin1String("pausa") || c->name == QLatin1String("paus")) {
+                note("click " + c->name.toStdString());
+                timed(settings_.actionLimitSeconds, "pausing", [&] { window_->click(c->name); });
+                return;
+            }
+        advance(pick(1, 100));
+    }
+
+    void moveTrackBar()
+    {
+        orb::Control* c = pickOf(usable({orb::ControlKind::TrackBar}));
+        auto* slider = c ? qobject_cast<QSlider*>(c->widget) : nullptr;
+        if (!slider)
+            return advance(pick(1, 100));
+        // The ends of the range often, any position otherwise.
+        const int r = pick(0, 9);
+        const int v = r == 0 ? slider->minimum() : r == 1 ? slider->maximum()
+                                                          : pick(slider->minimum(), slider->maximum());
+        note("set " + c->name.toStdString() + " " + std::to_string(v));
+        timed(settings_.actionLimitSeconds, "moving a track bar", [&] {
+            if (!window_->setValue(c->name, QString::number(v)))
+                fail("a track bar refused a position within its range");
+        });
+    }
+
+    void stepUpDown()
+    {
+        orb::Control* c = pickOf(usable({orb::ControlKind::UpDown}));
+        if (!c)
+            return advance(pick(1, 100));
+        if (chance(25)) {
+            const int v = pick(c->minimum, c->maximum);
+            note("set " + c->name.toStdString() + " " + std::to_string(v));
+            timed(settings_.actionLimitSeconds, "setting an up-down", [&] {
+                if (!window_->setValue(c->name, QString::number(v)))
+                    fail("an up-down refused a position within its range");
+            });
+            return;
+        }
+        // Its arrows, as a user clicks them: up first, down second.
+        const auto arrows = c->widget->findChildren<QToolButton*>();
+        if (arrows.size() != 2)
+            fail("an up-down without its two arrows");
+        const bool up = chance(50);
+        note(std::string(up ? "up " : "down ") + c->name.toStdString());
+        timed(settings_.actionLimitSeconds, "an up-down arrow", [&] { arrows[up ? 0 : 1]->click(); });
+    }
+
+    void pickDropDown()
+    {
+        orb::Control* c = pickOf(usable({orb::ControlKind::DropDown}));
+        auto* combo = c ? qobject_cast<QComboBox*>(c->widget) : nullptr;
+        if (!combo || combo->count() == 0)
+            return advance(pick(1, 100));
+        const int v = pick(0, combo->count() - 1);
+        note("set " + c->name.toStdString() + " " + std::to_string(v));
+        timed(settings_.actionLimitSeconds, "choosing a drop-down item", [&] {
+            if (!window_->setValue(c->name, QString::number(v)))
+                fail("a drop-down refused one of its items");
+        });
+    }
+
+    void typeInEdit()
+    {
+        std::vector<orb::Control*> edits;
+        for (orb::Control* c : usable({orb::ControlKind::Edit}))
+            if (auto* e = qobject_cast<QLineEdit*>(c->widget); e && !e->isReadOnly())
+                edits.push_back(c);
+        orb::Control* c = pickOf(edits);
+        if (!c)
+            return advance(pick(1, 100));
+        static const char* const kTexts[] = {"", "0", "1", "-1", "7", "12", "3.5", "3,5", "1e308",
+                                             "99999999999", "-2147483648", "abc", " 4 ", "+"};
+        const QString text = QString::fromLatin1(kTexts[pick(0, int(std::size(kTexts)) - 1)]);
+        note("type '" + text.toStdString() + "' in " + c->name.toStdString());
+        timed(settings_.actionLimitSeconds, "typing in an edit", [&] { window_->setValue(c->name, text); });
+    }
+
+    void pressKey()
+    {
+        static const int kKeys[] = {Qt::Key_F1,    Qt::Key_Escape, Qt::Key_Space, Qt::Key_Left,
+                                    Qt::Key_Right, Qt::Key_Up,     Qt::Key_Down,  Qt::Key_Plus,
+                                    Qt::Key_Minus, Qt::Key_A,      Qt::Key_P,     Qt::Key_Tab};
+        const int key = chance(60) ? int(Qt::Key_Return) : kKeys[pick(0, int(std::size(kKeys)) - 1)];
+        note("key " + std::to_string(key));
+        timed(settings_.actionLimitSeconds, "a key", [&] { window_->pressKey(key); });
+    }
+
+    // Another child or the frame comes to the front, the clock runs, the window comes back.
+    void deactivateAndBack()
+    {
+        orb::Timer* t = window_->animationTimer();
+        const bool wasRunning = t->enabled();
+        note("deactivate");
+        timed(
+            settings_.actionLimitSeconds, "deactivating",
+            [&] { drive({QStringLiteral("deactivate")}); });
+        active_ = false;
+        checkOpen("deactivating");
+        advance(pick(0, 300));
+        checkOpen("the clock running behind the frame");
+        note("activate");
+        timed(
+            settings_.actionLimitSeconds, "activating",
+            [&] { drive({QStringLiteral("activate")}); });
+        active_ = true;
+        checkOpen("activating");
+        checkResumed(wasRunning);
+    }
+
+    void checkResumed(bool wasRunning)
+    {
+        const bool running = window_->animationTimer()->enabled();
+        if (window_->remembersRunning() && running != wasRunning)
+            fail(std::string("the timer is ") + (running ? "running" : "stopped") +
+                 " after reactivation, but was " + (wasRunning ? "running" : "stopped"));
+        if (!window_->remembersRunning() && !running)
+            fail("the animation timer is stopped after reactivation");
+    }
+
+    // Another built window opens in front of this one, runs a while and closes. Only at the
+    // smaller sizes, where two windows' pictures fit easily in memory.
+    void otherWindowInFront()
+    {
+        std::vector<const orb::WindowInfo*> others;
+        for (const orb::WindowInfo* w : registeredWindows())
+            if (w->flag != info_.flag)
+                others.push_back(w);
+        if (others.empty() || size_.width() * size_.height() > 1916 * 1000)
+            return deactivateAndBack();
+        const orb::WindowInfo& other = *pickOf(others);
+        const bool wasRunning = window_->animationTimer()->enabled();
+        note("open " + std::string(other.className));
+        timed(settings_.actionLimitSeconds, "opening another window",
+              [&] { drive({QStringLiteral("open"), className(other)}); });
+        if (!driver_->target() || driver_->target() == window_.data())
+            fail("the other window did not open");
+        active_ = false;
+        checkOpen("opening another window");
+        advance(pick(0, 300));
+        checkOpen("the clock running behind another window");
+        note("close " + std::string(other.className));
+        timed(
+            settings_.actionLimitSeconds, "closing the other window",
+            [&] { drive({QStringLiteral("close")}); });
+        dropDeferredDeletes();
+        if (!globals::WindowClosedFlags[static_cast<std::size_t>(other.flag)])
+            fail("the other window's closed flag is false after closing it");
+        note("open " + std::string(info_.className));
+        timed(settings_.actionLimitSeconds, "bringing the window back",
+              [&] { drive({QStringLiteral("open"), className(info_)}); });
+        if (driver_->target() != window_.data())
+            fail("choosing an open window's menu item made a new window");
+        active_ = true;
+        checkOpen("bringing the window back");
+        checkResumed(wasRunning);
+    }
+
+    // What the program's event loop would do between ticks: repaints, layouts, deletions.
+    void processEvents()
+    {
+        note("events");
+        timed(settings_.actionLimitSeconds, "processing events", [&] {
+            driver_->mainWindow()->setUpdatesEnabled(true);
+            QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            if (chance(30))
+                (void)window_->grab();
+            driver_->mainWindow()->setUpdatesEnabled(false);
+        }, false);
+    }
+
+    void closeAndReopen()
+    {
+        closeWindow();
+        advance(pick(0, 200));
+        openWindow();
+    }
+
+    void tickBurst(int n)
+    {
+        orb::Timer* t = window_->animationTimer();
+        if (!t->enabled())
+            return advance(pick(1, 100));
+        note("tick " + std::to_string(n));
+        for (int i = 0; i < n && t->enabled(); ++i) {
+            const auto start = Clock::now();
+            gActionStart = start.time_since_epoch().count();
+            watchFloats();
+            t->fire();
+            checkFloat("a timer tick");
+            const double took = secondsSince(start);
+            ++totals_.ticks;
+            totals_.slowestTickSeconds = std::max(totals_.slowestTickSeconds, took);
+            if (took > settings_.tickLimitSeconds)
+                fail("a timer tick took " + std::to_string(took) + " s");
+            if (expectOpen_ && !stillOpen())
+                fail("the window went away during a timer tick");
+        }
+    }
+
+    bool stillOpen() const
+    {
+        return window_ && driver_->mainWindow()->form(info_.flag) == window_.data();
+    }
+
+    // What holds whenever the window is open: its closed flag is false, the start picture is
+    // hidden, its surface keeps the client size, and it is active (timer as the window wants)
+    // or inactive (timer stopped, but in a window that keeps running in the background).
+    void checkOpen(const std::string& after)
+    {
+        const std::string when = " (after " + after + ")";
+        if (!window_)
+            fail("the window was destroyed" + when);
+        orb::TOrbicola* main = driver_->mainWindow();
+        if (!stillOpen())
+            fail("the main window no longer hands out the window" + when);
+        if (globals::WindowClosedFlags[static_cast<std::size_t>(info_.flag)])
+            fail("the closed flag is true while the window is open" + when);
+        if (main->startPictureVisible())
+            fail("the start picture shows while a window is open" + when);
+        if (window_->clientWidth() != size_.width() || window_->clientHeight() != size_.height())
+            fail("the surface is " + std::to_string(window_->clientWidth()) + "x" +
+                 std::to_string(window_->clientHeight()) + when);
+        if (active_ && (!window_->isActiveChild() || main->activeWindow() != window_))
+            fail("the window is not the active child" + when);
+        if (!active_) {
+            if (window_->isActiveChild())
+                fail("the window believes it is active behind another" + when);
+            if (!window_->keepsRunningWhenInactive() && window_->animationTimer()->enabled())
+                fail("the animation timer runs while the window is inactive" + when);
+        }
+    }
+
+    // A language file's texts: up to the 100 characters a text may have, accents included.
+    void fillCustomSlot()
+    {
+        static const char* const kPieces[] = {"a", "Wm", "é", "ß", "€", " ", "|", "—", "日", "0"};
+        auto text = [&] {
+            std::string s;
+            const int n = pick(0, 100);
+            for (int i = 0; i < n; ++i)
+                s += kPieces[pick(0, int(std::size(kPieces)) - 1)];
+            return s;
+        };
+        for (texts::TextTable* table : {&texts::HintTexts, &texts::CaptionTexts, &texts::MenuTexts})
+            for (int row = 0; row < table->rows(); ++row)
+                table->set(row, texts::Custom, text());
+    }
+
+    const orb::WindowInfo& info_;
+    QSize size_;
+    std::uint32_t seed_;
+    std::mt19937 rng_;
+    const Settings& settings_;
+    Totals& totals_;
+    std::unique_ptr<orb::Driver> driver_;
+    QPointer<orb::SimWindow> window_;
+    bool active_ = false;
+    bool expectOpen_ = false;
+    QStringList errors_;
+    std::deque<std::string> recent_;
+    int index_ = -1;
+};
+
+template <typename T>
+T envNumber(const char* name, T fallback)
+{
+    const char* v = std::getenv(name);
+    if (!v || !*v)
+        return fallback;
+    std::istringstream in(v);
+    T value{};
+    if (!(in >> value))
+        return fallback;
+    return value;
+}
+
+}  // namespace
+
+Totals& Totals::operator+=(const Totals& o)
+{
+    rounds += o.rounds;
+    opens += o.opens;
+    actions += o.actions;
+    ticks += o.ticks;
+    virtualMs += o.virtualMs;
+    slowestTickSeconds = std::max(slowestTickSeconds, o.slowestTickSeconds);
+    return *this;
+}
+
+Settings settingsFromEnvironment()
+{
+    Settings s;
+    s.secondsPerWindow = envNumber("SOAK_SECONDS", s.secondsPerWindow);
+    s.seed = envNumber<std::uint32_t>("SOAK_SEED", s.seed);
+    // Longer runs use longer rounds: more use between opening and closing.
+    s.actionsPerRound = envNumber("SOAK_ACTIONS", s.secondsPerWindow >= 60 ? 200 : s.actionsPerRound);
+    if (const int rounds = envNumber("SOAK_ROUNDS", 0); rounds > 0)
+        s.rounds = rounds;
+    s.tickLimitSeconds = envNumber("SOAK_TICK_LIMIT", s.tickLimitSeconds);
+    return s;
+}
+
+std::vector<const orb::WindowInfo*> registeredWindows()
+{
+    std::vector<const orb::WindowInfo*> list;
+    for (const orb::WindowInfo& info : orb::windowTable())
+        if (orb::formFactory(info.flag))
+            list.push_back(&info);
+    return list;
+}
+
+Totals soakWindow(const orb::WindowInfo& info, const Settings& settings,
+                  std::vector<std::string>& failures)
+{
+    Totals totals;
+    const auto start = Clock::now();
+    const int sizes = static_cast<int>(settings.sizes.size());
+    for (int r = 0;; ++r) {
+        if (settings.rounds ? r >= *settings.rounds
+                            : r >= sizes && secondsSince(start) >= settings.secondsPerWindow)
+            break;
+        if (failures.size() >= 3)
+            break;
+        const QSize size = settings.sizes[static_cast<std::size_t>(r % sizes)];
+        const std::uint32_t seed = roundSeed(settings.seed, info.flag, r);
+        ++totals.rounds;
+        Round round(info, size, seed, settings, totals);
+        try {
+            round.start();
+            round.openWindow();
+            for (int i = 0; i < settings.actionsPerRound; ++i)
+                round.act(i);
+            round.closeWindow();
+        } catch (const Failure& f) {
+            std::ostringstream m;
+            m << info.className << " at " << sizeText(size) << ", round " << r << " (round seed "
+              << seed << "), action " << round.actionIndex() << ": " << f.what << "\n  last actions: "
+              << round.recentActions() << "\n  replay: SOAK_SEED=" << settings.seed
+              << " SOAK_ROUNDS=" << r + 1 << " SOAK_ACTIONS=" << settings.actionsPerRound
+              << " tests_soak --gtest_filter='Windows/RandomUse.*/" << info.className << "'";
+            failures.push_back(m.str());
+            std::fprintf(stderr, "soak: finding: %s\n", m.str().c_str());
+        }
+        round.finish();
+        texts::resetTables();
+        globals::LanguageIndex = 1;
+    }
+    setWhere("between rounds");
+    gActionStart = 0;
+    return totals;
+}
+
+MemoryResult openCloseMemory(const orb::WindowInfo& info, QSize size, int warmup, int cycles,
+                             std::uint32_t seed)
+{
+    MemoryResult result;
+    Settings settings;
+    Totals totals;
+    Round round(info, size, seed, settings, totals);
+    std::size_t before = 0;
+    try {
+        round.start();
+        globals::LanguageIndex = 1;
+        for (int i = 0; i < warmup + cycles; ++i) {
+            if (i == warmup) {
+                dropDeferredDeletes();
+                before = allocatedBytes();
+            }
+            round.openWindow();
+            round.advance(300);
+            round.closeWindow();
+            // What the event loop does between a user's clicks: the events the opening and
+            // the closing posted (layouts, repaints) are delivered, not left to pile up.
+            QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        }
+        dropDeferredDeletes();
+        result.growth = static_cast<std::int64_t>(allocatedBytes()) - static_cast<std::int64_t>(before);
+    } catch (const Failure& f) {
+        result.failure = std::string(info.className) + ": " + f.what;
+    }
+    round.finish();
+    texts::resetTables();
+    gActionStart = 0;
+    return result;
+}
+
+std::size_t allocatedBytes()
+{
+#ifdef SOAK_ASAN
+    return __sanitizer_get_current_allocated_bytes();
+#else
+    return mallinfo2().uordblks;
+#endif
+}
+
+void installWatchdog(double hangSeconds)
+{
+    static std::once_flag once;
+    std::call_once(once, [hangSeconds] {
+#ifdef SOAK_ASAN
+        __sanitizer_set_death_callback(&writeWhere);
+#else
+        for (int sig : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT})
+            std::signal(sig, &crashHandler);
+#endif
+        std::thread([hangSeconds] {
+            for (;;) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(500));
+                const std::int64_t began = gActionStart.load();
+                if (began == 0)
+                    continue;
+                const double took =
+                    std::chrono::duration<double>(Clock::now().time_since_epoch() -
+                                                  Clock::duration(began)).count();
+                if (took > hangSeconds) {
+                    const std::lock_guard<std::mutex> lock(gWhereMutex);
+                    std::fprintf(stderr, "\nsoak: no progress for %.0f s in %s\n", took, gWhere);
+                    std::abort();
+                }
+            }
+        }).detach();
+    });
+}
+
+}  // namespace soak
+
+#ifdef SOAK_ASAN
+// Every finding of the undefined-behaviour sanitizer stops the soak, with its stack.
+extern "C" const char* __ubsan_default_options() { return "halt_on_error=1:print_stacktrace=1"; }
+#endif

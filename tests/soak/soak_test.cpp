@@ -1,0 +1,95 @@
+// Every built window under seeded random use at every client size, and opened and closed a
+// hundred times, with the window protocol, tick times and memory checked throughout.
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+#include "raster/qt/qt_font.h"
+#include "shell/globals.h"
+#include "shell/texts.h"
+#include "shell/window_table.h"
+#include "soak.h"
+
+namespace {
+
+// What the random use of all windows did, printed at the end (the long run's report).
+soak::Totals g_all;
+int g_windows = 0;
+
+class SoakEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        raster::qt::installFontEngine();
+        // An action that makes no progress for this long is a hang (SOAK_HANG_SECONDS=0: no limit).
+        const char* hang = std::getenv("SOAK_HANG_SECONDS");
+        if (const double limit = hang ? std::atof(hang) : 300.0; limit > 0)
+            soak::installWatchdog(limit);
+        globals::reset();
+        texts::resetTables();
+        const soak::Settings s = soak::settingsFromEnvironment();
+        std::printf("soak: seed %u, %g s and rounds of %d actions per window\n", s.seed,
+                    s.secondsPerWindow, s.actionsPerRound);
+    }
+    void TearDown() override
+    {
+        if (g_windows == 0)
+            return;
+        std::printf("soak: %d windows, %lld rounds, %lld openings, %lld actions, %lld timer ticks, "
+                    "%.1f s of virtual time; slowest tick %.1f ms\n",
+                    g_windows, static_cast<long long>(g_all.rounds), static_cast<long long>(g_all.opens),
+                    static_cast<long long>(g_all.actions), static_cast<long long>(g_all.ticks),
+                    double(g_all.virtualMs) / 1000.0, g_all.slowestTickSeconds * 1000.0);
+    }
+};
+const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new SoakEnvironment);
+
+std::string windowName(const ::testing::TestParamInfo<const orb::WindowInfo*>& param)
+{
+    return std::string(param.param->className);
+}
+
+class RandomUse : public ::testing::TestWithParam<const orb::WindowInfo*> {};
+
+TEST_P(RandomUse, KeepsTheProtocolAndEveryTickShortAtEverySize)
+{
+    const soak::Settings settings = soak::settingsFromEnvironment();
+    std::vector<std::string> failures;
+    const soak::Totals t = soak::soakWindow(*GetParam(), settings, failures);
+    std::printf("soak: %s: %lld rounds, %lld openings, %lld actions, %lld timer ticks, %.1f s of "
+                "virtual time; slowest tick %.1f ms\n",
+                std::string(GetParam()->className).c_str(), static_cast<long long>(t.rounds),
+                static_cast<long long>(t.opens), static_cast<long long>(t.actions),
+                static_cast<long long>(t.ticks), double(t.virtualMs) / 1000.0,
+                t.slowestTickSeconds * 1000.0);
+    g_all += t;
+    ++g_windows;
+    for (const std::string& f : failures)
+        ADD_FAILURE() << f;
+    // Every size had its round.
+    EXPECT_GE(t.rounds, static_cast<std::int64_t>(settings.sizes.size()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, RandomUse, ::testing::ValuesIn(soak::registeredWindows()), windowName);
+
+// Opening and closing a window a hundred times leaves the heap as it found it: what a window
+// allocates while open goes with it. The first openings may fill the program's caches (fonts,
+// glyphs, styles) and are not counted.
+class OpenClose : public ::testing::TestWithParam<const orb::WindowInfo*> {};
+
+constexpr std::int64_t kMemoryTolerance = 64 * 1024;   // 640 bytes an opening
+
+TEST_P(OpenClose, AHundredTimesLeavesMemoryWhereItStarted)
+{
+    const soak::MemoryResult r = soak::openCloseMemory(*GetParam(), QSize(530, 345), 5, 100, 7);
+    ASSERT_EQ(r.failure, "");
+    std::printf("soak: %s: heap growth over 100 openings: %lld bytes\n",
+                std::string(GetParam()->className).c_str(), static_cast<long long>(r.growth));
+    EXPECT_LT(r.growth, kMemoryTolerance);
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, OpenClose, ::testing::ValuesIn(soak::registeredWindows()), windowName);
+
+}  // namespace
