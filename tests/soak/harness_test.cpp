@@ -127,8 +127,10 @@ TEST_F(Harness, MeasuresWhatAWindowKeepsAfterClosing)
     g_fault = Fault::KeepsMemory;
     const soak::MemoryResult kept = soak::openCloseMemory(window(), QSize(530, 345), 3, 20, 1);
     ASSERT_EQ(kept.failure, "");
-    // Twenty openings keep 20 x 64 KiB, the rest of the heap as it was.
-    EXPECT_NEAR(double(kept.growth - sound.growth), 20.0 * 64 * 1024, 32.0 * 1024);
+    // Twenty openings keep 20 x 64 KiB, the rest of the heap as it was (give or take what the C
+    // library's cache of freed blocks holds, outside the sanitizer build).
+    const double slack = 32.0 * 1024 + (soak::allocatedBytesExact() ? 0 : 256.0 * 1024);
+    EXPECT_NEAR(double(kept.growth - sound.growth), 20.0 * 64 * 1024, slack);
 }
 
 }  // namespace

@@ -781,6 +781,15 @@ std::size_t allocatedBytes()
 #endif
 }
 
+bool allocatedBytesExact()
+{
+#ifdef SOAK_ASAN
+    return true;
+#else
+    return false;
+#endif
+}
+
 void installWatchdog(double hangSeconds)
 {
     static std::once_flag once;

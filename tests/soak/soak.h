@@ -59,8 +59,11 @@ struct MemoryResult {
 MemoryResult openCloseMemory(const orb::WindowInfo& info, QSize size, int warmup, int cycles,
                              std::uint32_t seed);
 
-// Bytes allocated on the heap now (the sanitizer's count in a sanitizer build).
+// Bytes allocated on the heap now: the sanitizer's exact count in a sanitizer build, otherwise
+// the C library's, which also counts the freed blocks its per-thread cache keeps for reuse (up
+// to some 240 KiB).
 std::size_t allocatedBytes();
+bool allocatedBytesExact();
 
 // Makes a hang, a crash or a sanitizer finding print which window, round and action it hit.
 void installWatchdog(double hangSeconds);

@@ -79,7 +79,12 @@ INSTANTIATE_TEST_SUITE_P(Windows, RandomUse, ::testing::ValuesIn(soak::registere
 // glyphs, styles) and are not counted.
 class OpenClose : public ::testing::TestWithParam<const orb::WindowInfo*> {};
 
-constexpr std::int64_t kMemoryTolerance = 64 * 1024;   // 640 bytes an opening
+// 640 bytes an opening; outside the sanitizer build, plus what the C library's per-thread cache
+// of freed blocks may hold when the count is taken (it fills over the first few dozen openings).
+std::int64_t memoryTolerance()
+{
+    return 64 * 1024 + (soak::allocatedBytesExact() ? 0 : 256 * 1024);
+}
 
 TEST_P(OpenClose, AHundredTimesLeavesMemoryWhereItStarted)
 {
@@ -87,7 +92,7 @@ TEST_P(OpenClose, AHundredTimesLeavesMemoryWhereItStarted)
     ASSERT_EQ(r.failure, "");
     std::printf("soak: %s: heap growth over 100 openings: %lld bytes\n",
                 std::string(GetParam()->className).c_str(), static_cast<long long>(r.growth));
-    EXPECT_LT(r.growth, kMemoryTolerance);
+    EXPECT_LT(r.growth, memoryTolerance());
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, OpenClose, ::testing::ValuesIn(soak::registeredWindows()), windowName);
