@@ -27,11 +27,7 @@ void Tondep::formCreate()
     setPosition(QStringLiteral("cadenza"), 100);
     animationTimer()->setInterval(100);
 
-    Bevel1 = new QFrame(this);
-    Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Bevel1->setAttribute(Qt::WA_TransparentForMouseEvents);
-    Bevel1->setGeometry(w / 4 - 1, (h * 5) / 16 - 1, w / 2 + 3, (h * 3) / 8 + 3);
-    Bevel1->lower();
+    Bevel1 = addBevel(this, QStringLiteral("Bevel1"), QRect(w / 4 - 1, (h * 5) / 16 - 1, w / 2 + 3, (h * 3) / 8 + 3));
 
     primarie::create(w, h);
 }

@@ -30,13 +30,6 @@ void paintBlack(QWidget* w)
     w->setPalette(p);
 }
 
-QFrame* raisedBevel(QWidget* parent)
-{
-    auto* bevel = new QFrame(parent);
-    bevel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    bevel->setLineWidth(1);
-    return bevel;
-}
 
 }  // namespace
 
@@ -82,11 +75,10 @@ void Tdopsimul::formCreate()
     const int width3 = metrics.horizontalAdvance(Panel3->text()) + 16;
     const int width4 =
         metrics.horizontalAdvance(QString::fromStdString(simuldopbis::sourceSpeedText(simuldopbis::kMaxSpeed))) + 16;
-    Bevel2 = raisedBevel(sotto);
-    Bevel3 = raisedBevel(sotto);
-    Bevel2->setGeometry(6, top - 2, 2, controlHeight + 4);
+    Bevel2 = addBevel(sotto, QStringLiteral("Bevel2"), QRect(6, top - 2, 2, controlHeight + 4), true);
     Panel3->setGeometry(12, top, width3, controlHeight);
-    Bevel3->setGeometry(12 + width3 + 4, top - 2, 2, controlHeight + 4);
+    Bevel3 = addBevel(sotto, QStringLiteral("Bevel3"), QRect(12 + width3 + 4, top - 2, 2, controlHeight + 4),
+                      true);
     Panel4->setGeometry(12 + width3 + 10, top, width4, controlHeight);
     progressione = addProgress(sotto, QStringLiteral("progressione"), 0, 100);
     const int progressWidth = 150;
@@ -97,10 +89,7 @@ void Tdopsimul::formCreate()
     animationTimer()->setInterval(200 - 100);
 
     // The frame around the picture, hidden.
-    Bevel1 = new QFrame(this);
-    Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Bevel1->setAttribute(Qt::WA_TransparentForMouseEvents);
-    Bevel1->setGeometry(w / 4 - 1, h / 4 - 1, w / 2 + 3, h / 2 + 3);
+    Bevel1 = addBevel(this, QStringLiteral("Bevel1"), QRect(w / 4 - 1, h / 4 - 1, w / 2 + 3, h / 2 + 3));
     Bevel1->hide();
 
     simuldopbis::create(w, h, upDownPosition(kPlonda));

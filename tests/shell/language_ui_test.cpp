@@ -199,6 +199,18 @@ TEST_F(Languages, AStoredCustomDefaultWhoseFileIsGoneFallsBackToTheLocale)
     EXPECT_EQ(caption("D1"), QStringLiteral("Onde primarie &P"));
 }
 
+TEST_F(Languages, ADamagedLanguageByteKeepsEnglishWhereTheLocaleIsNotInTheTable)
+{
+    QByteArray r(209, '\x05');
+    r[0] = 7;
+    r[1] = char(200);
+    r[2] = char(250);
+    write(QStringLiteral("Orbicola.cfg"), r);
+    ASSERT_EQ(run(QStringLiteral("start"), 0x0411), 0);
+    EXPECT_EQ(globals::LanguageIndex, 1);
+    EXPECT_EQ(caption("D1"), QStringLiteral("Primary waves &P"));
+}
+
 TEST_F(Languages, CancellingTheFileDialogChangesNothing)
 {
     ASSERT_EQ(run(QStringLiteral("start answer cancel menu A3 quit")), 0);

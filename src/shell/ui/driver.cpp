@@ -364,14 +364,25 @@ void Driver::printState()
         const int position = w.controlPosition(*c);
         const QString textValue = w.controlText(*c);
         const std::string full = c->hint.toStdString();
+        // A bevel's place in client coordinates, whatever panel holds it.
+        QString geometry;
+        if (c->kind == ControlKind::Bevel) {
+            const QPoint at = c->widget->mapTo(&w, QPoint(0, 0));
+            geometry = QStringLiteral(",\"left\":%1,\"top\":%2,\"width\":%3,\"height\":%4")
+                           .arg(at.x())
+                           .arg(at.y())
+                           .arg(c->widget->width())
+                           .arg(c->widget->height());
+        }
         out_(QStringLiteral("{\"control\":%1,\"kind\":\"%2\",\"enabled\":%3,\"visible\":%4,"
-                            "\"down\":%5,\"position\":%6,\"text\":%7,\"hint\":%8}")
+                            "\"down\":%5,\"position\":%6,\"text\":%7,\"hint\":%8%9}")
                  .arg(platform::jsonString(c->name), QLatin1String(controlKindName(c->kind)),
                       jsonBool(c->widget->isEnabled()), jsonBool(c->widget->isVisibleTo(&w)),
                       jsonBool(c->down))
                  .arg(position)
                  .arg(platform::jsonString(textValue),
-                      platform::jsonString(QString::fromStdString(std::string(texts::shortHint(full))))));
+                      platform::jsonString(QString::fromStdString(std::string(texts::shortHint(full)))),
+                      geometry));
     }
     for (const auto& t : w.timers())
         out_(QStringLiteral("{\"timer\":%1,\"enabled\":%2,\"interval\":%3}")

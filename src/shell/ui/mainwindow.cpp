@@ -606,7 +606,8 @@ void TOrbicola::readSettings()
     // The settings before the file is read; they stand where the file gives nothing.
     config::Settings initial;
     initial.showHints = globals::ShowHints;
-    initial.language = 0;
+    // A language byte that is ignored keeps the language the program starts in.
+    initial.language = globals::LanguageIndex;
     initial.defaults = globals::DefaultLanguageFlags;
     globals::LanguageFileValid = true;
     const std::optional<config::Settings> read = config::readFile(config::kFileName, initial);
@@ -620,6 +621,7 @@ void TOrbicola::readSettings()
         choice.storedLanguage = read->language;
     } else {
         stored_ = initial;
+        stored_.language = 0;   // with no file, the record in memory holds language byte 0
     }
     if (language::hasLanguageExtension(globals::LanguageFilePath))
         choice.customLoaded = readLanguageFile(QString::fromStdString(globals::LanguageFilePath));

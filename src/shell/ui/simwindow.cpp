@@ -82,6 +82,8 @@ const char* controlKindName(ControlKind kind)
     case ControlKind::Label: return "label";
     case ControlKind::Panel: return "panel";
     case ControlKind::Progress: return "progress";
+    case ControlKind::Bar: return "bar";
+    case ControlKind::Bevel: return "bevel";
     }
     return "control";
 }
@@ -98,6 +100,9 @@ SimWindow::SimWindow(const WindowInfo& info, QWidget* parent) : QWidget(parent),
     barLayout_->setContentsMargins(2, 1, 2, 1);
     barLayout_->setSpacing(6);
     barLayout_->addStretch(1);
+    // The control bar is a named component like the others, but keeps the window's cursor.
+    addControl(QStringLiteral("barrasotto"), ControlKind::Bar, barrasotto_, -1);
+    barrasotto_->unsetCursor();
 }
 
 SimWindow::~SimWindow() = default;
@@ -420,6 +425,18 @@ QProgressBar* SimWindow::addProgress(QWidget* parent, const QString& name, int m
     addControl(name, ControlKind::Progress, bar, -1);
     bar->setCursor(Qt::ArrowCursor);
     return bar;
+}
+
+QFrame* SimWindow::addBevel(QWidget* parent, const QString& name, const QRect& geometry, bool raised)
+{
+    auto* bevel = new QFrame(parent);
+    bevel->setFrameStyle(raised ? (QFrame::Panel | QFrame::Raised) : (QFrame::Box | QFrame::Sunken));
+    bevel->setAttribute(Qt::WA_TransparentForMouseEvents);
+    bevel->setGeometry(geometry);
+    bevel->lower();
+    addControl(name, ControlKind::Bevel, bevel, -1);
+    bevel->unsetCursor();
+    return bevel;
 }
 
 void SimWindow::enableOnChange(const QString& button, const QStringList& controls)

@@ -26,7 +26,9 @@ class QProgressBar;
 
 namespace orb {
 
-enum class ControlKind { Button, Check, Speed, TrackBar, UpDown, DropDown, Edit, Label, Panel, Progress };
+enum class ControlKind {
+    Button, Check, Speed, TrackBar, UpDown, DropDown, Edit, Label, Panel, Progress, Bar, Bevel
+};
 const char* controlKindName(ControlKind kind);
 
 // A named control of a window, as the driver and the tests see it.
@@ -163,6 +165,9 @@ protected:
                            int hintRow, std::function<void()> onChange = {});
     QLabel* addLabel(QWidget* parent, const QString& name, const QString& text);
     QProgressBar* addProgress(QWidget* parent, const QString& name, int minimum, int maximum);
+    // A decorative frame at `geometry` (in `parent`'s coordinates), lowered or raised; it takes no
+    // clicks and lies under the window's other controls.
+    QFrame* addBevel(QWidget* parent, const QString& name, const QRect& geometry, bool raised = false);
     // A change of any of `controls` (up-down, drop-down, edit, speed button) enables `button`
     // before the control's own handler runs: the "new"/"draw" buttons that recompute.
     void enableOnChange(const QString& button, const QStringList& controls);
