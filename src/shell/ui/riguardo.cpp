@@ -8,6 +8,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <cmath>
 #include <QToolButton>
 
 #include "shell/globals.h"
@@ -36,6 +42,36 @@ QLabel* whiteLabel(QWidget* parent, const QString& text, int pixelSize = 0)
     l->adjustSize();
     return l;
 }
+// The note's font: a bold, narrow sans-serif at 11 px (8 points on a 96-dpi screen), or smaller
+// where the system's face is too wide, so that the widest line of the note in every built-in
+// language fits the memo without wrapping. Longer lines of a language file still wrap.
+QFont noteFont(const QPlainTextEdit* memo)
+{
+    QFont font = memo->font();
+    font.setFamilies({QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans"),
+                      QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Arial Narrow")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setStretch(QFont::Condensed);
+    font.setBold(true);
+    const int frame = 2 * memo->frameWidth();
+    const int scrollBar = memo->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, memo);
+    const int margin = 2 * static_cast<int>(std::ceil(memo->document()->documentMargin()));
+    const int room = memo->width() - frame - scrollBar - margin;
+    for (int pixels = 11; pixels > 8; --pixels) {
+        font.setPixelSize(pixels);
+        const QFontMetrics metrics(font);
+        int widest = 0;
+        for (int slot = 0; slot < texts::kSlots; ++slot)
+            if (slot != 4)
+                for (int i = 0; i < texts::InfoTexts.rows(); ++i)
+                    widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(
+                                                  texts::InfoTexts.text(i, slot))));
+        if (widest <= room)
+            break;
+    }
+    return font;
+}
+
 }  // namespace
 
 Tinfo::Tinfo(QWidget* owner) : QDialog(owner), owner_(owner)
@@ -81,9 +117,7 @@ Tinfo::Tinfo(QWidget* owner) : QDialog(owner), owner_(owner)
     Memo1->setGeometry(16, 128, 385, 105);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    QFont memoFont = Memo1->font();
-    memoFont.setBold(true);
-    Memo1->setFont(memoFont);
+    Memo1->setFont(noteFont(Memo1));
     QPalette memoPalette = Memo1->palette();
     memoPalette.setColor(QPalette::Base, QColor(200, 200, 200));
     memoPalette.setColor(QPalette::Text, Qt::black);

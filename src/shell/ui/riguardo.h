@@ -14,6 +14,7 @@ public:
     explicit Tinfo(QWidget* owner);
     QStringList texts() const;       // the labels
     QStringList noteLines() const;   // the memo's lines
+    QPlainTextEdit* memo() const { return Memo1; }
     // Shows the window modally (under the driver: reports it and answers OK).
     static void showInfo(QWidget* owner);
 
