@@ -836,6 +836,43 @@ void waveFronts(QPainter& p, double)
     p.drawEllipse(source, 1.6, 1.6);
 }
 
+// The Earth with its ocean, seen from above, and the Moon at the right: the three tide glyphs
+// add their force arrows to it.
+void earthAndMoon(QPainter& p, QPointF earth)
+{
+    p.setPen(pen(kDarkBlue, 0.8));
+    p.setBrush(kSky);
+    p.drawEllipse(earth, 4.2, 3.4);
+    p.setBrush(kBlue);
+    p.drawEllipse(earth, 2.6, 2.6);
+    p.setPen(pen(kInk, 0.7));
+    p.setBrush(kGrey);
+    p.drawEllipse(QPointF(14.0, 8.0), 1.6, 1.6);
+}
+
+// The Moon's attraction: a red arrow from the Earth towards the Moon.
+void attractionArrows(QPainter& p, double)
+{
+    earthAndMoon(p, {5.0, 8.0});
+    arrow(p, {6.0, 8.0}, {11.8, 8.0}, kRed, 1.5, 3.4, 2.3);
+}
+
+// The centrifugal force: an arrow from the Earth away from the Moon.
+void centrifugalArrows(QPainter& p, double)
+{
+    earthAndMoon(p, {9.0, 8.0});
+    arrow(p, {8.0, 8.0}, {1.2, 8.0}, kOrange, 1.5, 3.4, 2.3);
+}
+
+// The resultant: arrows out of both sides of the Earth along the Earth-Moon line, the two bulges.
+void resultantArrows(QPainter& p, double)
+{
+    const QColor teal(0, 150, 170);
+    earthAndMoon(p, {7.0, 8.0});
+    arrow(p, {9.4, 8.0}, {12.0, 8.0}, teal, 1.4, 2.6, 2.0);
+    arrow(p, {4.6, 8.0}, {0.8, 8.0}, teal, 1.4, 2.6, 2.0);
+}
+
 }  // namespace
 
 std::vector<Glyph> imageListGlyphs()
@@ -863,6 +900,9 @@ std::vector<Glyph> buttonGlyphs()
         {QStringLiteral("prono"), orbitView},
         {QStringLiteral("evid"), emphasiseMotion},
         {QStringLiteral("disegna"), waveFronts},
+        {QStringLiteral("vettorig"), attractionArrows},
+        {QStringLiteral("vettoric"), centrifugalArrows},
+        {QStringLiteral("vettorir"), resultantArrows},
     };
 }
 

@@ -263,6 +263,14 @@ QFrame* SimWindow::addPanel(const QString& name, Dock dock, int thickness,
     return panel;
 }
 
+void SimWindow::setControlBarName(const QString& name)
+{
+    for (auto& c : controls_)
+        if (c->widget == barrasotto_)
+            c->name = name;
+    barrasotto_->setObjectName(name);
+}
+
 void SimWindow::relayout()
 {
     QRect free(0, 0, width(), height());

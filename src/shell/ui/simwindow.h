@@ -171,6 +171,8 @@ protected:
     // A change of any of `controls` (up-down, drop-down, edit, speed button) enables `button`
     // before the control's own handler runs: the "new"/"draw" buttons that recompute.
     void enableOnChange(const QString& button, const QStringList& controls);
+    // Gives the control bar the window's own name (most windows call it "barrasotto").
+    void setControlBarName(const QString& name);
     // Lays the control bar and the docked panels out again (after showing or hiding one).
     void relayout();
     // The client rectangle that the control bar and the docked panels leave free.
