@@ -4,7 +4,7 @@
 
 #include <cmath>
 #include <numbers>
-#include <string>
+#include <utility>
 
 #include "earthmoon/motilunar.h"
 #include "window_test.h"
@@ -37,8 +37,8 @@ Point moonOffset(int n, int rm, bool side)
     return {rnd(kCosI * u - kSinI * v / 4), -rnd(kSinI * u + kCosI * v / 4)};
 }
 
-struct Model : ::testing::TestWithParam<QSize> {
-    int W = GetParam().width(), H = GetParam().height(), rm = W / 120;
+struct Model : ::testing::TestWithParam<std::pair<int, int>> {
+    int W = GetParam().first, H = GetParam().second, rm = W / 120;
     raster::Bitmap window;
     void SetUp() override
     {
@@ -57,44 +57,40 @@ struct Model : ::testing::TestWithParam<QSize> {
     raster::Color at(const raster::Bitmap& b, Point e, Point off) { return b.canvas().pixel(e.x + off.x, e.y + off.y); }
 };
 
+bool operator==(Point a, Point b) { return a.x == b.x && a.y == b.y; }
+
 TEST_P(Model, TheEarthGoesRoundIn340TicksAndTheMoonIn96)
 {
     for (int n : {0, 24, 85, 96, 170, 255, 340}) {
         runTo(n);
-        const Point e = earth(n, W, H, false), s = earth(n, W, H, true);
-        EXPECT_EQ(state().top.x, e.x) << n;
-        EXPECT_EQ(state().top.y, e.y) << n;
-        EXPECT_EQ(state().side.x, s.x) << n;
-        EXPECT_EQ(state().side.y, s.y) << n;
+        const Point e = earth(n, W, H, false);
+        EXPECT_TRUE(state().top == e && state().side == earth(n, W, H, true)) << n;
         EXPECT_EQ(at(state().topObjects, e, {0, 0}), motilunar::kCyan) << n;
         EXPECT_EQ(at(state().topObjects, e, moonOffset(n, rm, false)), motilunar::kRed) << n;
         EXPECT_EQ(at(state().topPaths, e, moonOffset(n, rm, false)), motilunar::kGreen) << n;
     }
-    // Both loops close: the Earth is back at its starting place, the Moon where it was at tick 0.
-    EXPECT_EQ(earth(340, W, H, false).x, W / 2 + rnd(5.0 * H / 12));
-    EXPECT_EQ(moonOffset(96, rm, true).x, moonOffset(0, rm, true).x);
+    // At tick 340 the Earth is back at the right end of its orbit.
+    EXPECT_TRUE(state().top == Point(W / 2 + rnd(5.0 * H / 12), H / 2));
 }
 
-TEST_P(Model, BehindTheEarthTheMoonIsCoveredInFrontItCovers)
+TEST_P(Model, TheMoonHidesBehindTheEarthCoversItInFrontAndRunsOnItsDottedOrbit)
 {
-    // Tick 24: the Moon beyond the Earth, its top peeking out above it; tick 72: in front.
+    // Tick 24: the Moon beyond the Earth, its top peeking out above it.
     runTo(24);
     const Point far = moonOffset(24, rm, true), s24 = earth(24, W, H, true);
     EXPECT_EQ(at(state().sideObjects, s24, far), motilunar::kCyan);
     EXPECT_EQ(at(state().sideObjects, s24, {far.x, far.y - (2 * rm) / 4 + 1}), motilunar::kRed);
+    // Tick 72: in front.
     runTo(72);
-    EXPECT_EQ(at(state().sideObjects, earth(72, W, H, true), moonOffset(72, rm, true)), motilunar::kRed);
-}
-
-TEST_P(Model, TheDottedOrbitRunsThroughTheMoonsPlaces)
-{
+    const Point low = moonOffset(72, rm, true), s72 = earth(72, W, H, true);
+    EXPECT_EQ(at(state().sideObjects, s72, low), motilunar::kRed);
     // With the trail, the near half of the orbit is dotted over the Earth; its lowest dot is where
     // the Moon passes at tick 72, not mirrored across the Earth's axis.
     motilunar::toggleTrail();
-    runTo(0);
-    const Point low = moonOffset(72, rm, true), s = earth(0, W, H, true);
-    EXPECT_EQ(at(state().sideObjects, s, low), motilunar::kYellow);
-    EXPECT_EQ(at(state().sideObjects, s, {-low.x, low.y}), motilunar::kCyan);
+    runTo(100);
+    const Point s100 = earth(100, W, H, true);
+    EXPECT_EQ(at(state().sideObjects, s100, low), motilunar::kYellow);
+    EXPECT_EQ(at(state().sideObjects, s100, {-low.x, low.y}), motilunar::kCyan);
 }
 
 TEST_P(Model, OldBodiesAreWipedAndNothingLeaksOutOfItsDisc)
@@ -103,17 +99,13 @@ TEST_P(Model, OldBodiesAreWipedAndNothingLeaksOutOfItsDisc)
     // Only the Sun and the bodies about the Earth's present place are left on the top objects.
     const Point e = earth(130, W, H, false);
     const int sunX = (19 * W) / 40, sunY = H / 2, r = H / 30, re = W / 20;
-    long lit = 0, stray = 0;
+    long stray = 0;
     const raster::Canvas& c = state().topObjects.canvas();
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x)
-            if (c.pixel(x, y) != motilunar::kBlack) {
-                ++lit;
-                const bool sun = std::hypot(x - sunX, y - sunY) <= r + 1;
-                stray += !sun && (std::abs(x - e.x) > re || std::abs(y - e.y) > re);
-            }
+            stray += c.pixel(x, y) != motilunar::kBlack && std::hypot(x - sunX, y - sunY) > r + 1 &&
+                     (std::abs(x - e.x) > re || std::abs(y - e.y) > re);
     EXPECT_EQ(stray, 0);
-    EXPECT_LT(lit, kPi * (r * r + rm * rm * 1.25) + 8 * (r + rm));
     EXPECT_EQ(c.pixel(sunX, sunY), motilunar::kYellow);
 }
 
@@ -121,8 +113,7 @@ TEST_P(Model, TheDissolveBringsRowsOfTheSideViewEvery256To1PixelsThenSwitches)
 {
     runTo(50);
     motilunar::changeView(true);
-    int ticks = 1;
-    for (int s = 256; s >= 1; s /= 2, ++ticks) {
+    for (int s = 256; s >= 1; s /= 2) {
         EXPECT_FALSE(motilunar::tick(window.canvas(), W, H, false));
         // Down the column through the side view's Earth: rows s - 1, 2s - 1, ... are the side
         // view's, the others still the top view's.
@@ -132,14 +123,12 @@ TEST_P(Model, TheDissolveBringsRowsOfTheSideViewEvery256To1PixelsThenSwitches)
             ASSERT_EQ(window.canvas().pixel(x, y), from.canvas().pixel(x, y)) << s << " " << y;
         }
     }
-    EXPECT_EQ(window.canvas().pixel(state().side.x, state().side.y), motilunar::kCyan);
+    // The tenth tick switches.
     EXPECT_TRUE(motilunar::tick(window.canvas(), W, H, false));
-    EXPECT_EQ(ticks, 10);
     EXPECT_EQ(state().v, motilunar::kSide);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, Model, ::testing::Values(QSize(1916, 1000), QSize(1020, 700)),
-                         [](const auto& i) { return std::to_string(i.param.width()) + "wide"; });
+INSTANTIATE_TEST_SUITE_P(Sizes, Model, ::testing::Values(std::pair(1916, 1000), std::pair(1020, 700)));
 
 using Window = WindowTest;
 
@@ -148,25 +137,21 @@ TEST_F(Window, ViewsPathsAndActivationAsATeacherUsesThem)
     ASSERT_EQ(run(QStringLiteral("open Tmotlun state")), 0);
     EXPECT_EQ(w().animationTimer()->interval(), 90);
     for (const char* name : {"barrasotto", "pausa", "cadenza", "vistauno", "traiet", "guida"})
-        EXPECT_TRUE(out.join(QLatin1Char('\n')).contains(QStringLiteral("\"control\":\"%1\"").arg(QLatin1String(name))))
-            << name;
+        EXPECT_TRUE(out.filter(QStringLiteral("\"control\":\"%1\"").arg(QLatin1String(name))).size() == 1) << name;
     // The paths are traced while hidden: the trail shows the first Moon place at once.
     ASSERT_EQ(run(QStringLiteral("tick 40 click traiet tick")), 0);
-    const Point e0 = earth(0, 1916, 1000, false);
-    EXPECT_EQ(w().surface().pixel(e0.x + 45, e0.y), motilunar::kGreen);
+    EXPECT_EQ(w().surface().pixel(earth(0, 1916, 1000, false).x + 45, 500), motilunar::kGreen);
     // The view button stays disabled for the ten ticks of the dissolve.
     ASSERT_EQ(run(QStringLiteral("click vistauno tick 9")), 0);
     EXPECT_FALSE(enabled("vistauno"));
     ASSERT_EQ(run(QStringLiteral("tick")), 0);
     EXPECT_TRUE(enabled("vistauno"));
-    EXPECT_EQ(state().v, motilunar::kSide);
     // Another activation starts the Earth again from its place; the side view stays.
     ASSERT_EQ(run(QStringLiteral("deactivate activate tick")), 0);
     EXPECT_EQ(state().n, 1);
     EXPECT_EQ(w().surface().pixel(earth(0, 1916, 1000, true).x, 500), motilunar::kCyan);
     ASSERT_EQ(run(QStringLiteral("close open Tmotlun tick")), 0);
-    EXPECT_EQ(state().v, motilunar::kTop);
-    EXPECT_FALSE(state().trail);
+    EXPECT_TRUE(state().v == motilunar::kTop && !state().trail);
 }
 
 }  // namespace
