@@ -136,16 +136,35 @@ void stepSide(State& st, int w, int h)
         dotSideOrbit(objects, st.side, st.rm, st.f, 0, 20);
 }
 
-// A view's picture: with the trail, its paths and then its objects ORed over them; without, its
-// objects alone.
-void compose(raster::Canvas& c, const raster::Bitmap& paths, const raster::Bitmap& objects, bool trail)
+// A view's picture, or rectangle r of it: with the trail, its paths and then its objects ORed over
+// them; without, its objects alone.
+void compose(raster::Canvas& c, const raster::Bitmap& paths, const raster::Bitmap& objects, bool trail,
+             const raster::Rect& r)
 {
     if (trail) {
-        c.draw(0, 0, paths);
+        c.copyRect(r, paths.canvas(), r);
         c.copyMode = raster::CopyMode::Or;
     }
-    c.draw(0, 0, objects);
+    c.copyRect(r, objects.canvas(), r);
     c.copyMode = raster::CopyMode::Copy;
+}
+
+// Shows a view on the window. When the window already shows the same view with the same trail,
+// only the squares about the Earth's old and new places can differ (all a tick draws lies within
+// 3.5 rm of the Earth, and rm <= re / 6), so only they are copied.
+void showView(State& st, raster::Canvas& window, int w, int h, raster::Point before)
+{
+    const bool side = st.v == kSide;
+    const raster::Bitmap& paths = side ? st.sidePaths : st.topPaths;
+    const raster::Bitmap& objects = side ? st.sideObjects : st.topObjects;
+    const int shown = 2 * st.v + (st.trail ? 1 : 0);
+    if (shown == st.shown) {
+        compose(window, paths, objects, st.trail, square(before, st.re + 1));
+        compose(window, paths, objects, st.trail, square(side ? st.side : st.top, st.re + 1));
+    } else {
+        compose(window, paths, objects, st.trail, {0, 0, w, h});
+    }
+    st.shown = shown;
 }
 
 }  // namespace
@@ -170,6 +189,7 @@ void create(int w, int h)
     for (orb::SavedPatch* p : {&st.topStore, &st.sideStore, &st.sidePathStore})
         p->create(w / 10, w / 10, kWhite);
     st.trail = false;
+    st.shown = -1;
     st.FirstActivation = true;
 }
 
@@ -180,6 +200,7 @@ void precompute(int w, int h)
     st.s = kFirstSpacing;
     st.f = kFlattening;
     st.v = kTop;
+    st.shown = -1;
     st.re = w / 20;
     st.rm = w / 120;
     for (raster::Bitmap* b : {&st.topObjects, &st.sideObjects}) {
@@ -202,26 +223,25 @@ void restart() { state().n = 0; }
 bool tick(raster::Canvas& window, int w, int h, bool paused)
 {
     State& st = state();
+    const raster::Point before = st.v == kSide ? st.side : st.top;
     if (!paused) {
         stepTop(st, w, h);
         stepSide(st, w, h);
         ++st.n;
     }
-    if (st.v == kTop) {
-        compose(window, st.topPaths, st.topObjects, st.trail);
-        return false;
-    }
-    if (st.v == kSide) {
-        compose(window, st.sidePaths, st.sideObjects, st.trail);
+    if (st.v != kChanging) {
+        showView(st, window, w, h, before);
         return false;
     }
     // A change of view: the old view with rows of the new one every s pixels, s halving each
     // tick from 256 down to 1; then the switch.
+    st.shown = -1;
     bool ended = false;
     if (st.s > 0) {
         raster::Canvas& c = st.dissolve.canvas();
         const bool toSide = st.d;
-        compose(c, toSide ? st.topPaths : st.sidePaths, toSide ? st.topObjects : st.sideObjects, st.trail);
+        compose(c, toSide ? st.topPaths : st.sidePaths, toSide ? st.topObjects : st.sideObjects, st.trail,
+                {0, 0, w, h});
         const raster::Bitmap& paths = toSide ? st.sidePaths : st.topPaths;
         const raster::Bitmap& objects = toSide ? st.sideObjects : st.topObjects;
         if (st.trail) {

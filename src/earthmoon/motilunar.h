@@ -40,6 +40,7 @@ struct State {
     int rm = 0;              // W div 120: the Earth's radius
     raster::Point top{0, 0};    // the Earth's centre in the top view (Tx, Ty)
     raster::Point side{0, 0};   // and in the side view (Sx, Sy)
+    int shown = -1;          // 2 v + trail of the view the window shows; -1: anything else
     bool FirstActivation = true;
 
     raster::Bitmap topObjects;    // Sun, Earth, Moon and the Moon's orbit, top view
