@@ -19,8 +19,14 @@ void SavedPatch::release()
 
 void SavedPatch::take(const raster::Canvas& source, const raster::Rect& from)
 {
-    bitmap_.canvas().copyRect({0, 0, bitmap_.width(), bitmap_.height()}, source, from);
+    take(source, from, {0, 0, bitmap_.width(), bitmap_.height()});
+}
+
+void SavedPatch::take(const raster::Canvas& source, const raster::Rect& from, const raster::Rect& into)
+{
+    bitmap_.canvas().copyRect(into, source, from);
     rect_ = from;
+    into_ = into;
     taken_ = true;
 }
 
@@ -28,7 +34,7 @@ void SavedPatch::restore(raster::Canvas& destination) const
 {
     if (!taken_)
         return;
-    destination.copyRect(rect_, bitmap_.canvas(), {0, 0, bitmap_.width(), bitmap_.height()});
+    destination.copyRect(rect_, bitmap_.canvas(), into_);
 }
 
 }  // namespace orb

@@ -14,6 +14,9 @@ public:
     // Copies rectangle `from` of `source` into the whole patch (scaled if the sizes differ) and
     // remembers where it came from.
     void take(const raster::Canvas& source, const raster::Rect& from);
+    // The same into rectangle `into` of the patch bitmap only, for a patch bitmap larger than
+    // what it keeps; restore copies that rectangle back.
+    void take(const raster::Canvas& source, const raster::Rect& from, const raster::Rect& into);
     // Copies the patch back to where it was taken; does nothing before the first take.
     void restore(raster::Canvas& destination) const;
     bool taken() const { return taken_; }
@@ -24,6 +27,7 @@ public:
 private:
     raster::Bitmap bitmap_;
     raster::Rect rect_{0, 0, 0, 0};
+    raster::Rect into_{0, 0, 0, 0};
     bool taken_ = false;
 };
 
