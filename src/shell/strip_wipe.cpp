@@ -1,6 +1,8 @@
 // The wipe of growing vertical strips between two views of one scene.
 #include "shell/strip_wipe.h"
 
+#include <algorithm>
+
 namespace orb {
 
 void composeStripWipe(raster::Bitmap& frame, const raster::Bitmap& leaving,
@@ -22,6 +24,12 @@ bool stripWipeTick(raster::Bitmap& frame, const raster::Bitmap& leaving, const r
         return true;
     composeStripWipe(frame, leaving, target, strip, lastStrip, step, height);
     return false;
+}
+
+void copyStrip(raster::Bitmap& leaving, const raster::Bitmap& target, int x1, int x2)
+{
+    const raster::Rect r{std::min(x1, x2), 0, std::max(x1, x2), leaving.height()};
+    leaving.canvas().copyRect(r, target.canvas(), r);
 }
 
 }  // namespace orb

@@ -19,4 +19,9 @@ void composeStripWipe(raster::Bitmap& frame, const raster::Bitmap& leaving,
 bool stripWipeTick(raster::Bitmap& frame, const raster::Bitmap& leaving, const raster::Bitmap& target,
                    int strip, int lastStrip, int step, int height);
 
+// A wipe of one strip that grows over the view being left, in place: the columns between x1 and
+// x2 (either order) of `target`, over the whole height, are copied into the same place of
+// `leaving`, which is then the picture to show.
+void copyStrip(raster::Bitmap& leaving, const raster::Bitmap& target, int x1, int x2);
+
 }  // namespace orb

@@ -9,6 +9,7 @@
 #include "earthmoon/motilunar_form.h"
 #include "earthquakes/epicentro1_form.h"
 #include "earthquakes/primarie_form.h"
+#include "earthquakes/raylei_form.h"
 #include "misc/simuldopbis_form.h"
 #include "rotation/centrifuga_form.h"
 #include "solarsystem/pkeplero_form.h"
@@ -36,6 +37,7 @@ const std::array<FormFactory, 31> kFactories = [] {
     f[5] = &make<Tepice1>;
     f[12] = &make<Tmarea>;
     f[13] = &make<Tmotlun>;
+    f[19] = &make<Tonder>;
     return f;
 }();
 }  // namespace
