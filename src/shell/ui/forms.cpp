@@ -7,6 +7,7 @@
 #include "earthmoon/fasilun_form.h"
 #include "earthquakes/epicentro1_form.h"
 #include "earthquakes/primarie_form.h"
+#include "earthquakes/secondarie_form.h"
 #include "misc/simuldopbis_form.h"
 #include "rotation/centrifuga_form.h"
 #include "solarsystem/pkeplero_form.h"
@@ -32,6 +33,7 @@ const std::array<FormFactory, 31> kFactories = [] {
     f[17] = &make<Tprecter>;
     f[21] = &make<Tdopsimul>;
     f[5] = &make<Tepice1>;
+    f[20] = &make<Tondes>;
     return f;
 }();
 }  // namespace
