@@ -6,6 +6,7 @@
 #include "celestial/preces_form.h"
 #include "earthmoon/fasilun_form.h"
 #include "earthquakes/epicentro1_form.h"
+#include "earthquakes/love_form.h"
 #include "earthquakes/primarie_form.h"
 #include "earthquakes/secondarie_form.h"
 #include "misc/simuldopbis_form.h"
@@ -34,6 +35,7 @@ const std::array<FormFactory, 31> kFactories = [] {
     f[21] = &make<Tdopsimul>;
     f[5] = &make<Tepice1>;
     f[20] = &make<Tondes>;
+    f[10] = &make<Tondel>;
     return f;
 }();
 }  // namespace
