@@ -12,14 +12,12 @@
 #include "shell/ui/driver.h"
 #include "shell/ui/mainwindow.h"
 #include "shell/ui/simwindow.h"
+#include "wave_pictures.h"
 #include "window_test.h"
 
 namespace {
 
-constexpr raster::Color kRed = raster::rgb(255, 0, 0);
-constexpr raster::Color kDarkRed = raster::rgb(128, 0, 0);
-constexpr raster::Color kBlack = raster::rgb(0, 0, 0);
-constexpr raster::Color kWhite = raster::rgb(255, 255, 255);
+using namespace waves;
 
 // Where plane i stands in frame f: 11 px apart, moved by 5 sin(pi (f + i) / 5).
 int expectedPlane(int w, int f, int i)
