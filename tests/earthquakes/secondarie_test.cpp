@@ -31,8 +31,7 @@ TEST_P(SecondaryFrames, TheColumnsMoveWithTheWaveTheFillStaysInsideAndSixFramesC
             EXPECT_EQ(c.pixel(13 * i + 6, top(H, f, i) + 40), kDarkRed) << f << " column " << i;
         }
         // The fill stays between the block's top edge and its bottom edge.
-        EXPECT_GE(box(c, kDarkRed).top, H / 8 - 3);
-        EXPECT_LE(box(c, kDarkRed).bottom, H / 8 + 75);
+        EXPECT_TRUE(box(c, kDarkRed).top >= H / 8 - 3 && box(c, kDarkRed).bottom <= H / 8 + 75) << f;
     }
     raster::Bitmap next = orb::makeFrame(W / 2, (H * 3) / 8, kBlack, kRed);
     secondarie::drawFrame(next.canvas(), W, H, 6);
