@@ -26,12 +26,7 @@ int planeX(int w, int f, int i)
 void create(int w, int h)
 {
     State& s = state();
-    for (auto& frame : s.frames) {
-        frame = raster::Bitmap();
-        frame.canvas().brush.color = raster::rgb(0, 0, 0);
-        frame.canvas().pen.color = raster::rgb(255, 0, 0);
-        frame.setSize(w / 2, (h * 3) / 8);
-    }
+    s.frames.create(kFrames, w / 2, (h * 3) / 8, raster::rgb(0, 0, 0), raster::rgb(255, 0, 0));
     s.FirstActivation = true;
 }
 
@@ -70,32 +65,18 @@ void precompute(int w, int h, raster::Canvas& surface)
         }
     }
     surface.brush.color = raster::rgb(255, 255, 255);
-    s.frameIndex = 0;
+    s.frames.rewind();
 }
 
 void tick(raster::Canvas& surface, int w, int h, bool highlight, bool paused)
 {
     State& s = state();
-    if (s.frameIndex >= kFrames)
-        s.frameIndex = 0;
-    const raster::Point o = frameOrigin(w, h);
-    surface.draw(o.x, o.y, s.frames[s.frameIndex]);
-    const int marker = s.markerX[s.frameIndex];
-    // Between planes 20 and 21 and the lines at 106 and 114 of the front face. In a client too
-    // narrow for plane 20 to lie inside the frame the seed would fall outside the picture and
-    // flood the whole window, so the cell is then not highlighted.
-    if (highlight && marker > 0 && marker < s.frames[s.frameIndex].width()) {
-        surface.floodFill(o.x + marker, o.y + 110, raster::rgb(255, 0, 0),
-                          raster::FillStyle::Border);
-    }
-    if (!paused)
-        s.frameIndex = static_cast<std::uint8_t>((s.frameIndex + 1) % kFrames);
+    // Between planes 20 and 21 and the lines at 106 and 114 of the front face.
+    const raster::Point cell{s.markerX[static_cast<std::size_t>(s.frames.index())], 110};
+    s.frames.tick(surface, frameOrigin(w, h), std::span(&cell, highlight ? 1 : 0),
+                  raster::rgb(255, 0, 0), paused);
 }
 
-void release()
-{
-    for (auto& frame : state().frames)
-        frame = raster::Bitmap();
-}
+void release() { state().frames.release(); }
 
 }  // namespace primarie

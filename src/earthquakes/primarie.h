@@ -3,9 +3,9 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
 
 #include "raster/canvas.h"
+#include "shell/frame_loop.h"
 
 namespace primarie {
 
@@ -15,9 +15,8 @@ constexpr int kMarkedPlane = 20;
 
 // The unit's state: it outlives the window's form.
 struct State {
-    std::array<raster::Bitmap, kFrames> frames;
+    orb::FrameLoop frames;                // the 19 frames and the one shown next
     std::array<int, kFrames> markerX{};   // per frame, x of the point that highlights a cell
-    std::uint8_t frameIndex = 0;          // the frame shown next
     bool FirstActivation = true;
 };
 State& state();
@@ -29,7 +28,7 @@ int planeX(int w, int f, int i);
 
 // FormCreate: frames of (w div 2) x ((h*3) div 8), black with a red pen; FirstActivation := true.
 void create(int w, int h);
-// First activation: draws the 19 frames, sets the surface's brush to white and frameIndex to 0.
+// First activation: draws the 19 frames, sets the surface's brush to white and rewinds the loop.
 void precompute(int w, int h, raster::Canvas& surface);
 // tempoTimer: shows the current frame, highlights the cell when asked, steps unless paused.
 void tick(raster::Canvas& surface, int w, int h, bool highlight, bool paused);

@@ -45,10 +45,4 @@ void Tondep::tempoTimer()
 
 void Tondep::formClose() { primarie::release(); }
 
-std::size_t Tondep::modelBytes() const
-{
-    std::size_t bytes = 0;
-    for (const raster::Bitmap& frame : primarie::state().frames)
-        bytes += frame.bytes();
-    return bytes;
-}
+std::size_t Tondep::modelBytes() const { return primarie::state().frames.bytes(); }

@@ -12,14 +12,12 @@
 #include "shell/ui/driver.h"
 #include "shell/ui/mainwindow.h"
 #include "shell/ui/simwindow.h"
+#include "wave_pictures.h"
 #include "window_test.h"
 
 namespace {
 
-constexpr raster::Color kRed = raster::rgb(255, 0, 0);
-constexpr raster::Color kDarkRed = raster::rgb(128, 0, 0);
-constexpr raster::Color kBlack = raster::rgb(0, 0, 0);
-constexpr raster::Color kWhite = raster::rgb(255, 255, 255);
+using namespace waves;
 
 // Where plane i stands in frame f: 11 px apart, moved by 5 sin(pi (f + i) / 5).
 int expectedPlane(int w, int f, int i)
@@ -70,12 +68,12 @@ TEST_F(Model, TheLoopHasNineteenFramesAndAdvancesOnePlanePerFrame)
         EXPECT_EQ(c.pixel(expectedPlane(W, f, 25), 120), kRed) << "frame " << f;
         EXPECT_EQ(primarie::state().markerX[f], expectedPlane(W, f, 20) - 5) << "frame " << f;
     }
-    EXPECT_EQ(primarie::state().frameIndex, 0);
+    EXPECT_EQ(primarie::state().frames.index(), 0);
     for (int t = 0; t < 18; ++t)
         primarie::tick(surface.canvas(), W, H, false, false);
-    EXPECT_EQ(primarie::state().frameIndex, 18);
+    EXPECT_EQ(primarie::state().frames.index(), 18);
     primarie::tick(surface.canvas(), W, H, false, false);
-    EXPECT_EQ(primarie::state().frameIndex, 0);
+    EXPECT_EQ(primarie::state().frames.index(), 0);
 }
 
 TEST_F(Model, TheHighlightWhitensExactlyOneCell)
@@ -95,10 +93,10 @@ TEST_F(Model, TheHighlightWhitensExactlyOneCell)
     EXPECT_EQ(s.pixel(o.x + x20 - 2, o.y + 118), kDarkRed);
     EXPECT_EQ(s.pixel(o.x - 5, o.y + 110), raster::rgb(240, 240, 240));
     // Paused: the same frame again, and without the highlight the cell is dark red again.
-    EXPECT_EQ(primarie::state().frameIndex, 0);
+    EXPECT_EQ(primarie::state().frames.index(), 0);
     primarie::tick(surface.canvas(), W, H, false, true);
     EXPECT_EQ(s.pixel(o.x + x20 - 2, o.y + 110), kDarkRed);
-    EXPECT_EQ(primarie::state().frameIndex, 0);
+    EXPECT_EQ(primarie::state().frames.index(), 0);
 }
 
 TEST(PrimaryNarrow, ANarrowWindowNeverFloodsItsSurface)
@@ -128,7 +126,7 @@ TEST_F(Window, FirstActivationShowsTheBarAndStartsTheTimer)
     EXPECT_EQ(w().windowTitle(), QStringLiteral("Primary waves"));
     // A tick of 100 ms shows frame 0 and steps to frame 1.
     ASSERT_EQ(run(QStringLiteral("advance 100")), 0);
-    EXPECT_EQ(primarie::state().frameIndex, 1);
+    EXPECT_EQ(primarie::state().frames.index(), 1);
     const raster::Point o = primarie::frameOrigin(1916, 1000);
     EXPECT_EQ(w().surface().pixel(o.x + expectedPlane(1916, 0, 7), o.y + 120), kRed);
 }
@@ -136,7 +134,7 @@ TEST_F(Window, FirstActivationShowsTheBarAndStartsTheTimer)
 TEST_F(Window, PauseKeepsTheFrameAndReopeningStartsAfresh)
 {
     ASSERT_EQ(run(QStringLiteral("open Tondep tick 3 click pausa tick 5")), 0);
-    EXPECT_EQ(primarie::state().frameIndex, 3);
+    EXPECT_EQ(primarie::state().frames.index(), 3);
     ASSERT_EQ(run(QStringLiteral("click eviden tick")), 0);
     EXPECT_TRUE(w().isDown(QStringLiteral("eviden")));
     const raster::Point o = primarie::frameOrigin(1916, 1000);
@@ -148,7 +146,7 @@ TEST_F(Window, PauseKeepsTheFrameAndReopeningStartsAfresh)
     EXPECT_TRUE(globals::WindowClosedFlags[18]);
     ASSERT_EQ(run(QStringLiteral("open Tondep")), 0);
     EXPECT_FALSE(w().isDown(QStringLiteral("pausa")));
-    EXPECT_EQ(primarie::state().frameIndex, 0);
+    EXPECT_EQ(primarie::state().frames.index(), 0);
 }
 
 TEST(Shot, SavesTheFirstFrame)

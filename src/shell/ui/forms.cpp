@@ -8,8 +8,10 @@
 #include "earthmoon/maree_form.h"
 #include "earthmoon/motilunar_form.h"
 #include "earthquakes/epicentro1_form.h"
+#include "earthquakes/love_form.h"
 #include "earthquakes/primarie_form.h"
 #include "earthquakes/raylei_form.h"
+#include "earthquakes/secondarie_form.h"
 #include "misc/simuldopbis_form.h"
 #include "rotation/centrifuga_form.h"
 #include "solarsystem/pkeplero_form.h"
@@ -38,6 +40,8 @@ const std::array<FormFactory, 31> kFactories = [] {
     f[12] = &make<Tmarea>;
     f[13] = &make<Tmotlun>;
     f[19] = &make<Tonder>;
+    f[20] = &make<Tondes>;
+    f[10] = &make<Tondel>;
     return f;
 }();
 }  // namespace
