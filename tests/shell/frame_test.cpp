@@ -85,9 +85,11 @@ TEST_F(Frame, MenuCaptionsComeFromTheTablesAndUnbuiltWindowsAreDisabled)
     EXPECT_EQ(main().menuItem(QStringLiteral("C"))->action->text(), QStringLiteral("   ?   "));
     EXPECT_TRUE(main().menuItem(QStringLiteral("D1"))->action->isEnabled());
     // A window that is not built yet keeps its item disabled, whichever windows are built.
-    for (const orb::WindowInfo& w : orb::windowTable())
-        if (!w.menuItem.empty() && !orb::formFactory(w.flag))
+    for (const orb::WindowInfo& w : orb::windowTable()) {
+        if (!w.menuItem.empty() && !orb::formFactory(w.flag)) {
             EXPECT_FALSE(main().menuItem(QString::fromUtf8(w.menuItem.data(), int(w.menuItem.size())))->action->isEnabled());
+        }
+    }
     EXPECT_FALSE(main().menuItem(QStringLiteral("A25"))->action->isVisible());
     EXPECT_FALSE(main().menuItem(QStringLiteral("A26"))->action->isVisible());
     // Every window's menu item is there, and none is bound to the angular-momentum window.
