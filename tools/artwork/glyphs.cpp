@@ -873,6 +873,39 @@ void resultantArrows(QPainter& p, double)
     arrow(p, {4.6, 8.0}, {0.8, 8.0}, teal, 1.4, 2.6, 2.0);
 }
 
+// A pair of axes from `origin`, turned `turnDeg` anticlockwise on screen, with arrow heads.
+void axes(QPainter& p, QPointF origin, double turnDeg, double length, const QColor& c)
+{
+    for (double deg : {turnDeg, turnDeg + 90}) {
+        const QPointF tip = origin + QPointF(length * std::cos(deg * kDeg), -length * std::sin(deg * kDeg));
+        arrow(p, origin, tip, c, 1.2, 3.0, 1.9);
+    }
+}
+
+// The fixed frame of reference: upright axes standing on hatched ground.
+void fixedFrame(QPainter& p, double)
+{
+    const QPointF origin(4.5, 11.5);
+    p.setPen(pen(kGrey, 0.9));
+    for (double x = 2.0; x <= 14.0; x += 3.0)
+        p.drawLine(QPointF(x, 15.2), QPointF(x + 1.6, 13.6));
+    p.setPen(pen(kInk, 1.0));
+    p.drawLine(QPointF(1.0, 13.5), QPointF(15.0, 13.5));
+    axes(p, origin, 0, 10.2, kInk);
+}
+
+// The rotating frame of reference: turned axes with an arrow turning round their origin.
+void rotatingFrame(QPainter& p, double)
+{
+    const QPointF origin(5.5, 9.5);
+    QPainterPath turn;
+    const QRectF circle(origin.x() - 3.8, origin.y() - 3.8, 7.6, 7.6);
+    turn.arcMoveTo(circle, 190);
+    turn.arcTo(circle, 190, 120);
+    curvedArrow(p, turn, kBlue, 1.3, 2.8, 2.0);
+    axes(p, origin, 25, 9.0, kInk);
+}
+
 }  // namespace
 
 std::vector<Glyph> imageListGlyphs()
@@ -903,6 +936,8 @@ std::vector<Glyph> buttonGlyphs()
         {QStringLiteral("vettorig"), attractionArrows},
         {QStringLiteral("vettoric"), centrifugalArrows},
         {QStringLiteral("vettorir"), resultantArrows},
+        {QStringLiteral("fisso"), fixedFrame},
+        {QStringLiteral("mobile"), rotatingFrame},
     };
 }
 
