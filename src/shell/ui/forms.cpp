@@ -9,6 +9,7 @@
 #include "earthquakes/primarie_form.h"
 #include "misc/simuldopbis_form.h"
 #include "rotation/centrifuga_form.h"
+#include "rotation/ferrel_form.h"
 #include "solarsystem/pkeplero_form.h"
 
 namespace orb {
@@ -32,6 +33,7 @@ const std::array<FormFactory, 31> kFactories = [] {
     f[17] = &make<Tprecter>;
     f[21] = &make<Tdopsimul>;
     f[5] = &make<Tepice1>;
+    f[7] = &make<Tferre>;
     return f;
 }();
 }  // namespace
