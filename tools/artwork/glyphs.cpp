@@ -906,6 +906,68 @@ void rotatingFrame(QPainter& p, double)
     axes(p, origin, 25, 9.0, kInk);
 }
 
+// A turning disc seen from above, its rim blue on a pale face.
+void disc(QPainter& p)
+{
+    p.setPen(pen(kBlue, 1.0));
+    p.setBrush(kSky);
+    p.drawEllipse(QPointF(8, 8), 6.5, 6.5);
+}
+
+// Three paths 120 degrees apart between the disc's centre and its rim, heading outwards or in.
+void radialPaths(QPainter& p, bool outwards)
+{
+    disc(p);
+    for (int i = 0; i < 3; ++i) {
+        const double a = (-90 + 120 * i) * kDeg;
+        const QPointF d(std::cos(a), std::sin(a));
+        const QPointF inner = QPointF(8, 8) + d * (outwards ? 1.2 : 2.2);
+        const QPointF outer = QPointF(8, 8) + d * 6.0;
+        arrow(p, outwards ? inner : outer, outwards ? outer : inner, kRed, 1.2, 2.6, 1.8);
+    }
+}
+
+void outwardPaths(QPainter& p, double) { radialPaths(p, true); }
+void inwardPaths(QPainter& p, double) { radialPaths(p, false); }
+
+// The disc seen obliquely: a flat face over the edge of its thickness.
+void obliqueDisc(QPainter& p, double)
+{
+    p.setPen(pen(kDarkBlue, 1.0));
+    p.setBrush(kBlue);
+    p.drawEllipse(QPointF(8, 10), 7.0, 3.2);
+    p.setPen(pen(kBlue, 1.0));
+    p.setBrush(kSky);
+    p.drawEllipse(QPointF(8, 7.6), 7.0, 3.2);
+    p.setPen(pen(kRed, 1.1));
+    p.drawLine(QPointF(8, 7.6), QPointF(12.5, 6.4));
+}
+
+// The still disc: the body's path is a straight line across it.
+void fixedFrame(QPainter& p, double)
+{
+    disc(p);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kInk);
+    p.drawEllipse(QPointF(8, 8), 1.0, 1.0);
+    arrow(p, {8, 8}, {12.8, 3.2}, kRed, 1.3, 3.0, 2.0);
+}
+
+// The turning disc: the path left on it bends, and the rim turns.
+void rotatingFrame(QPainter& p, double)
+{
+    disc(p);
+    QPainterPath rim;
+    const QRectF circle(1.5, 1.5, 13, 13);
+    rim.arcMoveTo(circle, 200);
+    rim.arcTo(circle, 200, 70);
+    curvedArrow(p, rim, kDarkBlue, 1.3, 2.8, 2.0);
+    QPainterPath bend;
+    bend.moveTo(8, 8);
+    bend.cubicTo(10.0, 7.0, 11.6, 5.6, 11.8, 3.6);
+    curvedArrow(p, bend, kRed, 1.3, 2.8, 2.0);
+}
+
 }  // namespace
 
 std::vector<Glyph> imageListGlyphs()
@@ -938,6 +1000,11 @@ std::vector<Glyph> buttonGlyphs()
         {QStringLiteral("vettorir"), resultantArrows},
         {QStringLiteral("fisso"), fixedFrame},
         {QStringLiteral("mobile"), rotatingFrame},
+        {QStringLiteral("esterno"), outwardPaths},
+        {QStringLiteral("interno"), inwardPaths},
+        {QStringLiteral("prospno"), obliqueDisc},
+        {QStringLiteral("fis"), fixedFrame},
+        {QStringLiteral("mobil"), rotatingFrame},
     };
 }
 

@@ -15,6 +15,7 @@
 #include "misc/simuldopbis_form.h"
 #include "rotation/centrifuga_form.h"
 #include "rotation/foucault_form.h"
+#include "rotation/ferrel_form.h"
 #include "solarsystem/pkeplero_form.h"
 
 namespace orb {
@@ -44,6 +45,7 @@ const std::array<FormFactory, 31> kFactories = [] {
     f[20] = &make<Tondes>;
     f[10] = &make<Tondel>;
     f[8] = &make<Tpendol>;
+    f[7] = &make<Tferre>;
     return f;
 }();
 }  // namespace
