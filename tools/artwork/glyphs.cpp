@@ -944,7 +944,7 @@ void obliqueDisc(QPainter& p, double)
 }
 
 // The still disc: the body's path is a straight line across it.
-void fixedFrame(QPainter& p, double)
+void stillDiscPath(QPainter& p, double)
 {
     disc(p);
     p.setPen(Qt::NoPen);
@@ -954,7 +954,7 @@ void fixedFrame(QPainter& p, double)
 }
 
 // The turning disc: the path left on it bends, and the rim turns.
-void rotatingFrame(QPainter& p, double)
+void turningDiscPath(QPainter& p, double)
 {
     disc(p);
     QPainterPath rim;
@@ -1003,8 +1003,8 @@ std::vector<Glyph> buttonGlyphs()
         {QStringLiteral("esterno"), outwardPaths},
         {QStringLiteral("interno"), inwardPaths},
         {QStringLiteral("prospno"), obliqueDisc},
-        {QStringLiteral("fis"), fixedFrame},
-        {QStringLiteral("mobil"), rotatingFrame},
+        {QStringLiteral("fis"), stillDiscPath},
+        {QStringLiteral("mobil"), turningDiscPath},
     };
 }
 
