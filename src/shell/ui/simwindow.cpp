@@ -137,15 +137,19 @@ void SimWindow::activate()
     bool* first = firstActivationFlag();
     if (first && *first) {
         *first = false;
-        platform::movePointer(this, clientWidth() / 2, clientHeight() / 10);
-        platform::setBusyCursor(true);
+        const bool busy = busyOnFirstActivation();
+        if (busy) {
+            platform::movePointer(this, clientWidth() / 2, clientHeight() / 10);
+            platform::setBusyCursor(true);
+        }
         QElapsedTimer clock;
         clock.start();
         firstActivation();
         firstActivationNs_ = clock.nsecsElapsed();
         barrasotto_->show();
         relayout();
-        platform::setBusyCursor(false);
+        if (busy)
+            platform::setBusyCursor(false);
         if (t)
             t->setEnabled(true);
         update();
@@ -425,6 +429,28 @@ QProgressBar* SimWindow::addProgress(QWidget* parent, const QString& name, int m
     addControl(name, ControlKind::Progress, bar, -1);
     bar->setCursor(Qt::ArrowCursor);
     return bar;
+}
+
+void SimWindow::runWithProgress(QProgressBar* bar,
+                                const std::function<void(const std::function<void(int)>&)>& work)
+{
+    const int minimum = bar->minimum();
+    const int maximum = bar->maximum();
+    const int span = std::max(maximum - minimum, 1);
+    bar->show();
+    bar->setValue(minimum);
+    int shownPercent = 0;
+    work([&](int done) {
+        const int value = static_cast<int>(std::clamp<long long>(static_cast<long long>(minimum) + done,
+                                                                 minimum, maximum));
+        bar->setValue(value);
+        const int percent = static_cast<int>(static_cast<long long>(value - minimum) * 100 / span);
+        if (percent != shownPercent) {
+            shownPercent = percent;
+            bar->repaint();
+        }
+    });
+    bar->hide();
 }
 
 QFrame* SimWindow::addBevel(QWidget* parent, const QString& name, const QRect& geometry, bool raised)
