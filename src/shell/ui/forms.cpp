@@ -6,6 +6,7 @@
 #include "celestial/preces_form.h"
 #include "earthmoon/fasilun_form.h"
 #include "earthquakes/epicentro1_form.h"
+#include "earthquakes/oscillazioneb_form.h"
 #include "earthquakes/primarie_form.h"
 #include "misc/simuldopbis_form.h"
 #include "rotation/centrifuga_form.h"
@@ -32,6 +33,7 @@ const std::array<FormFactory, 31> kFactories = [] {
     f[17] = &make<Tprecter>;
     f[21] = &make<Tdopsimul>;
     f[5] = &make<Tepice1>;
+    f[14] = &make<Toscilla>;
     return f;
 }();
 }  // namespace
