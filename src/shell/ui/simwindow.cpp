@@ -434,20 +434,21 @@ QProgressBar* SimWindow::addProgress(QWidget* parent, const QString& name, int m
 void SimWindow::runWithProgress(QProgressBar* bar,
                                 const std::function<void(const std::function<void(int)>&)>& work)
 {
+    // A repaint costs about a millisecond, so the bar is painted at most every 40 ms: often
+    // enough to be seen moving, too seldom to slow the work down.
+    constexpr qint64 kPaintEveryMs = 40;
     const int minimum = bar->minimum();
     const int maximum = bar->maximum();
-    const int span = std::max(maximum - minimum, 1);
     bar->show();
     bar->setValue(minimum);
-    int shownPercent = 0;
+    QElapsedTimer sincePaint;
+    sincePaint.start();
     work([&](int done) {
-        const int value = static_cast<int>(std::clamp<long long>(static_cast<long long>(minimum) + done,
-                                                                 minimum, maximum));
-        bar->setValue(value);
-        const int percent = static_cast<int>(static_cast<long long>(value - minimum) * 100 / span);
-        if (percent != shownPercent) {
-            shownPercent = percent;
+        const auto value = std::clamp<long long>(static_cast<long long>(minimum) + done, minimum, maximum);
+        bar->setValue(static_cast<int>(value));
+        if (sincePaint.elapsed() >= kPaintEveryMs) {
             bar->repaint();
+            sincePaint.restart();
         }
     });
     bar->hide();

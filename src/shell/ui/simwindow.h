@@ -170,8 +170,8 @@ protected:
     QProgressBar* addProgress(QWidget* parent, const QString& name, int minimum, int maximum);
     // Runs `work` with `bar` shown from its minimum, and hides the bar afterwards. `work` reports
     // the count of steps done through the function it is given; the bar never goes past its
-    // maximum, and is painted at once whenever it moves by a percent, since the work holds the
-    // thread that would otherwise paint it.
+    // maximum, and is painted now and then as it moves, since the work holds the thread that
+    // would otherwise paint it.
     void runWithProgress(QProgressBar* bar, const std::function<void(const std::function<void(int)>&)>& work);
     // A decorative frame at `geometry` (in `parent`'s coordinates), lowered or raised; it takes no
     // clicks and lies under the window's other controls.
