@@ -129,10 +129,9 @@ void Tdopsimul::disegnaClick()
     const int v = upDownPosition(kPlonda);
     Panel4->setText(QString::fromStdString(simuldopbis::sourceSpeedText(v)));
     progressione->setRange(0, simuldopbis::progressMaximum(v));
-    progressione->setValue(0);
-    progressione->show();
-    simuldopbis::precompute(w, h, v, [this](int drawn) { progressione->setValue(drawn); });
-    progressione->hide();
+    runWithProgress(progressione, [&](const std::function<void(int)>& progress) {
+        simuldopbis::precompute(w, h, v, progress);
+    });
     animationTimer()->setEnabled(true);
     orb::platform::setBusyCursor(false);
 }

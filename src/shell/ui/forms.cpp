@@ -9,6 +9,7 @@
 #include "earthmoon/motilunar_form.h"
 #include "earthquakes/epicentro1_form.h"
 #include "earthquakes/love_form.h"
+#include "earthquakes/oscillazioneb_form.h"
 #include "earthquakes/primarie_form.h"
 #include "earthquakes/raylei_form.h"
 #include "earthquakes/secondarie_form.h"
@@ -46,6 +47,7 @@ const std::array<FormFactory, 31> kFactories = [] {
     f[10] = &make<Tondel>;
     f[8] = &make<Tpendol>;
     f[7] = &make<Tferre>;
+    f[14] = &make<Toscilla>;
     return f;
 }();
 }  // namespace

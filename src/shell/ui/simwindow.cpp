@@ -137,15 +137,19 @@ void SimWindow::activate()
     bool* first = firstActivationFlag();
     if (first && *first) {
         *first = false;
-        platform::movePointer(this, clientWidth() / 2, clientHeight() / 10);
-        platform::setBusyCursor(true);
+        const bool busy = busyOnFirstActivation();
+        if (busy) {
+            platform::movePointer(this, clientWidth() / 2, clientHeight() / 10);
+            platform::setBusyCursor(true);
+        }
         QElapsedTimer clock;
         clock.start();
         firstActivation();
         firstActivationNs_ = clock.nsecsElapsed();
         barrasotto_->show();
         relayout();
-        platform::setBusyCursor(false);
+        if (busy)
+            platform::setBusyCursor(false);
         if (t)
             t->setEnabled(true);
         update();
@@ -433,6 +437,29 @@ QProgressBar* SimWindow::addProgress(QWidget* parent, const QString& name, int m
     addControl(name, ControlKind::Progress, bar, -1);
     bar->setCursor(Qt::ArrowCursor);
     return bar;
+}
+
+void SimWindow::runWithProgress(QProgressBar* bar,
+                                const std::function<void(const std::function<void(int)>&)>& work)
+{
+    // A repaint costs about a millisecond, so the bar is painted at most every 40 ms: often
+    // enough to be seen moving, too seldom to slow the work down.
+    constexpr qint64 kPaintEveryMs = 40;
+    const int minimum = bar->minimum();
+    const int maximum = bar->maximum();
+    bar->show();
+    bar->setValue(minimum);
+    QElapsedTimer sincePaint;
+    sincePaint.start();
+    work([&](int done) {
+        const auto value = std::clamp<long long>(static_cast<long long>(minimum) + done, minimum, maximum);
+        bar->setValue(static_cast<int>(value));
+        if (sincePaint.elapsed() >= kPaintEveryMs) {
+            bar->repaint();
+            sincePaint.restart();
+        }
+    });
+    bar->hide();
 }
 
 QFrame* SimWindow::addBevel(QWidget* parent, const QString& name, const QRect& geometry, bool raised)

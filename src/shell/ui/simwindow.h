@@ -117,6 +117,9 @@ protected:
     virtual void firstActivation() {}
     // The window's unit flag, or nullptr for a window without a first-activation step.
     virtual bool* firstActivationFlag() { return nullptr; }
+    // Whether the first activation moves the pointer into the window and shows the hourglass
+    // (windows that show their own progress instead say no).
+    virtual bool busyOnFirstActivation() const { return true; }
     // The window's unit running flag, for windows that remember whether their timer ran.
     virtual bool* runningFlag() { return nullptr; }
     // Whether deactivation stops the timer (every window but one).
@@ -165,6 +168,11 @@ protected:
                            int hintRow, std::function<void()> onChange = {});
     QLabel* addLabel(QWidget* parent, const QString& name, const QString& text);
     QProgressBar* addProgress(QWidget* parent, const QString& name, int minimum, int maximum);
+    // Runs `work` with `bar` shown from its minimum, and hides the bar afterwards. `work` reports
+    // the count of steps done through the function it is given; the bar never goes past its
+    // maximum, and is painted now and then as it moves, since the work holds the thread that
+    // would otherwise paint it.
+    void runWithProgress(QProgressBar* bar, const std::function<void(const std::function<void(int)>&)>& work);
     // A decorative frame at `geometry` (in `parent`'s coordinates), lowered or raised; it takes no
     // clicks and lies under the window's other controls.
     QFrame* addBevel(QWidget* parent, const QString& name, const QRect& geometry, bool raised = false);
