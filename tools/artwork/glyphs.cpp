@@ -968,6 +968,28 @@ void turningDiscPath(QPainter& p, double)
     curvedArrow(p, bend, kRed, 1.3, 2.8, 2.0);
 }
 
+// Concentric orbits seen in perspective about the Sun, a planet on each.
+void tkepleroOrbits(QPainter& p, double)
+{
+    const QPointF sun(8, 8);
+    const double radii[] = {7.2, 5.0, 2.9};
+    p.setBrush(Qt::NoBrush);
+    p.setPen(pen(kBlue, 1.0));
+    for (const double r : radii)
+        p.drawEllipse(sun, r, r / 2.0);
+    p.setPen(pen(kOrange, 0.6));
+    p.setBrush(kYellow);
+    p.drawEllipse(sun, 1.7, 1.7);
+    const QColor colours[] = {kRed, kGreen, QColor(200, 40, 200)};
+    const double turns[] = {0.3, 0.75, 0.05};   // where each planet stands, in turns
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 3; ++i) {
+        const double t = turns[i] * 2 * std::numbers::pi;
+        p.setBrush(colours[i]);
+        p.drawEllipse(sun + QPointF(radii[i] * std::cos(t), radii[i] / 2.0 * std::sin(t)), 1.5, 1.5);
+    }
+}
+
 }  // namespace
 
 std::vector<Glyph> imageListGlyphs()
@@ -1005,6 +1027,7 @@ std::vector<Glyph> buttonGlyphs()
         {QStringLiteral("prospno"), obliqueDisc},
         {QStringLiteral("fis"), stillDiscPath},
         {QStringLiteral("mobil"), turningDiscPath},
+        {QStringLiteral("orbite"), tkepleroOrbits},
     };
 }
 

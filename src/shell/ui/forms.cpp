@@ -18,6 +18,7 @@
 #include "rotation/foucault_form.h"
 #include "rotation/ferrel_form.h"
 #include "solarsystem/pkeplero_form.h"
+#include "solarsystem/tkeplero_form.h"
 
 namespace orb {
 
@@ -48,6 +49,7 @@ const std::array<FormFactory, 31> kFactories = [] {
     f[8] = &make<Tpendol>;
     f[7] = &make<Tferre>;
     f[14] = &make<Toscilla>;
+    f[24] = &make<Tktres>;
     return f;
 }();
 }  // namespace
