@@ -3,12 +3,10 @@
 
 #include <QComboBox>
 #include <QFont>
-#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QToolBar>
 #include <QToolButton>
-#include <algorithm>
 
 #include "celestial/preces.h"
 #include "shell/globals.h"
@@ -57,12 +55,8 @@ void Tprecter::formCreate()
 
     // The list is as wide as the wider of its items in Label1's font, plus the help button's
     // width, plus 7.
-    const QFontMetrics metrics(Label1->font());
-    int widest = 0;
-    for (const QString& item : items)
-        widest = std::max(widest, metrics.horizontalAdvance(item));
     const int guidaWidth = control(QStringLiteral("guida"))->widget->sizeHint().width();
-    moto->setFixedWidth(widest + guidaWidth + 7);
+    fitDropDown(moto, Label1, guidaWidth + 7);
 
     // The form's own background.
     surface().brush.color = preces::kBlack;

@@ -17,6 +17,7 @@
 #include "rotation/centrifuga_form.h"
 #include "rotation/foucault_form.h"
 #include "rotation/ferrel_form.h"
+#include "rotation/ciclone_form.h"
 #include "solarsystem/pkeplero_form.h"
 #include "solarsystem/tkeplero_form.h"
 
@@ -50,6 +51,7 @@ const std::array<FormFactory, 31> kFactories = [] {
     f[7] = &make<Tferre>;
     f[14] = &make<Toscilla>;
     f[24] = &make<Tktres>;
+    f[29] = &make<Tciclon>;
     return f;
 }();
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 #include <QElapsedTimer>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QKeyEvent>
@@ -413,6 +414,15 @@ QComboBox* SimWindow::addDropDown(QWidget* parent, const QString& name, const QS
     c.onClick = std::move(onChange);
     connect(combo, &QComboBox::currentIndexChanged, this, [this, name] { changed(name); });
     return combo;
+}
+
+void SimWindow::fitDropDown(QComboBox* list, const QLabel* measure, int extra)
+{
+    const QFontMetrics metrics(measure->font());
+    int widest = 0;
+    for (int i = 0; i < list->count(); ++i)
+        widest = std::max(widest, metrics.horizontalAdvance(list->itemText(i)));
+    list->setFixedWidth(widest + extra);
 }
 
 QLabel* SimWindow::addLabel(QWidget* parent, const QString& name, const QString& text)

@@ -166,6 +166,9 @@ protected:
                        bool wrap, QLineEdit* associate, int hintRow, std::function<void()> onClick = {});
     QComboBox* addDropDown(QWidget* parent, const QString& name, const QStringList& items, int index,
                            int hintRow, std::function<void()> onChange = {});
+    // Makes a drop-down as wide as the widest of its items in the font of `measure` (the hidden
+    // label through which a window measures texts), plus `extra` pixels for its button.
+    void fitDropDown(QComboBox* list, const QLabel* measure, int extra);
     QLabel* addLabel(QWidget* parent, const QString& name, const QString& text);
     QProgressBar* addProgress(QWidget* parent, const QString& name, int minimum, int maximum);
     // Runs `work` with `bar` shown from its minimum, and hides the bar afterwards. `work` reports
