@@ -43,7 +43,11 @@ Places places(const State& s, int w, int h)
 }
 
 // A disc of the trail or the ball, centred 5 pixels right of x.
-void disc(raster::Canvas& c, int x, int y) { c.ellipse(x + 2, y - 3, x + 8, y + 3); }
+template <typename Canvas>
+void disc(Canvas& c, int x, int y)
+{
+    c.ellipse(x + 2, y - 3, x + 8, y + 3);
+}
 
 }  // namespace
 
@@ -107,8 +111,10 @@ void paint(raster::Canvas& picture, int w, int h)
     s.background.canvas().copyRect({0, 0, w, h}, picture, {0, 0, w, h});
     const raster::Point top = at(w, h, a, topRadius(s.h));
     picture.pen.width = 2;
-    picture.moveTo(foot.x, foot.y);
-    picture.lineTo(top.x, top.y);
+    s.drawn.clear();
+    orb::DamageCanvas tower(picture, s.drawn);
+    tower.moveTo(foot.x, foot.y);
+    tower.lineTo(top.x, top.y);
     s.n = 0;
     s.theta = a;
 }
@@ -133,11 +139,13 @@ Tick tick(raster::Canvas& picture, int w, int h, bool paused)
             disc(s.background.canvas(), p.top.x, p.ballY);
         }
         // The background erases the last tower and ball.
-        picture.draw(0, 0, s.background);
-        disc(picture, p.top.x, p.top.y);
-        disc(picture, p.top.x, p.ballY);
+        picture.copyRect(s.drawn.rect(), s.background.canvas(), s.drawn.rect());
+        s.drawn.clear();
+        orb::DamageCanvas shown(picture, s.drawn);
+        disc(shown, p.top.x, p.top.y);
+        disc(shown, p.top.x, p.ballY);
         picture.pen = {kWhite, 2, raster::PenStyle::Solid};
-        picture.lineTo(p.top.x, p.top.y);
+        shown.lineTo(p.top.x, p.top.y);
         ++s.n;
         s.theta -= 0.03 * level;
         return Tick::Fell;
@@ -147,8 +155,9 @@ Tick tick(raster::Canvas& picture, int w, int h, bool paused)
     s.theta += 0.03 * level;
     const Places p = places(s, w, h);
     picture.pen = {kWhite, 1, raster::PenStyle::Solid};
-    picture.moveTo(p.top.x + 5, p.ballY + 20);
-    picture.lineTo(p.top.x + 5, p.ballY);
+    orb::DamageCanvas mark(picture, s.drawn);
+    mark.moveTo(p.top.x + 5, p.ballY + 20);
+    mark.lineTo(p.top.x + 5, p.ballY);
     return Tick::Landed;
 }
 

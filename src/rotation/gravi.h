@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "raster/canvas.h"
+#include "shell/damage.h"
 
 namespace gravi {
 
@@ -30,6 +31,10 @@ struct State {
     bool trail = false;          // the toggle as it was when the fall started
     double theta = 0;            // the tower's angle in degrees (90: straight up)
     std::int32_t n = 0;          // ticks of the fall so far
+    // Every pixel where the picture differs from the background (the tower, the ball, the top's
+    // disc and the landing mark), so that a tick puts back only that part of the background: the
+    // result is the same as drawing the whole background over the picture.
+    orb::DamageBox drawn;
 };
 State& state();
 

@@ -2,6 +2,7 @@
 // the trail's rhythm, and the window's state rules through a fall.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <QApplication>
 #include <numbers>
@@ -88,6 +89,14 @@ TEST_F(GraviModel, TheBallLandsEastOfTheFootOnTheStatedTick)
         EXPECT_NEAR(yb, foot.y, 10);   // on the ground
         EXPECT_EQ(at({top.x + 5, yb}, 0, 10), kWhite);   // the landing mark under the ball
         EXPECT_EQ(at({top.x + 5, yb}), kYellow);
+        // Nothing is left of the earlier towers and balls: the picture differs from the background
+        // only about the last tower, its two discs and the landing mark.
+        for (int y = 0; y < H; ++y)
+            for (int x = 0; x < W; ++x)
+                if (picture.canvas().pixel(x, y) != s.background.canvas().pixel(x, y)) {
+                    ASSERT_TRUE(x >= std::min(foot.x, top.x) - 2 && x <= top.x + 8 && y >= top.y - 3 && y <= yb + 20)
+                        << x << "," << y;
+                }
         // A paused tick changes nothing.
         const int n = s.n;
         EXPECT_EQ(gravi::tick(picture.canvas(), W, H, true), gravi::Tick::Paused);
