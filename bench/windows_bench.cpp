@@ -60,16 +60,21 @@ void Tick(benchmark::State& state, const orb::WindowInfo* info)
     }
     // A window that stands idle until its start button is pressed (its timer is off once it is
     // open) is started, and started again whenever its run ends, so that the ticks measured are
-    // those of a run.
+    // those of a run. The start is "disegna", followed by "via" in a window that has one (a new
+    // picture, then the start).
     orb::Timer* timer = w->animationTimer();
     const bool startable = !timer->enabled() && w->control(QStringLiteral("disegna"));
-    if (startable)
+    const auto start = [w] {
         w->click(QStringLiteral("disegna"));
+        w->click(QStringLiteral("via"));
+    };
+    if (startable)
+        start();
     for (auto _ : state) {
         timer->fire();
         if (startable && !timer->enabled()) {
             state.PauseTiming();
-            w->click(QStringLiteral("disegna"));
+            start();
             state.ResumeTiming();
         }
     }

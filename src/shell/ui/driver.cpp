@@ -84,6 +84,7 @@ QString Driver::usage()
         "  open CLASS       open window CLASS (e.g. Tondep) as its menu item does\n"
         "  menu ITEM        choose main-menu item ITEM (A1, D1, B3, ...) as a click would\n"
         "  activate | deactivate\n"
+        "  uncover          the target window is uncovered: the system asks it to paint itself\n"
         "  advance MS       advance the virtual clock by MS ms, firing every enabled timer when due\n"
         "  tick [N]         N ticks (default 1) of the target window's animation timer\n"
         "  click NAME       click the target window's control NAME\n"
@@ -228,6 +229,10 @@ void Driver::action(const QString& verb, QStringList& rest)
         main_->activateWindow(&requireTarget());
         return;
     }
+    if (verb == QLatin1String("uncover")) {
+        requireTarget().repaintWindow();
+        return;
+    }
     if (verb == QLatin1String("deactivate")) {
         requireTarget();
         main_->activateWindow(nullptr);
@@ -336,9 +341,7 @@ void Driver::save(const QString& file, bool whole)
         // With no window open, the main window itself.
         image = main_->grab().toImage();
     } else if (whole) {
-        SimWindow& w = requireTarget();
-        QWidget* shown = w.parentWidget() ? w.parentWidget() : &w;
-        image = shown->grab().toImage();
+        image = requireTarget().grabShown();
     } else {
         SimWindow& w = requireTarget();
         const raster::Bitmap& s = w.surfaceBitmap();

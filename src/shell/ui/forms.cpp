@@ -18,6 +18,7 @@
 #include "rotation/foucault_form.h"
 #include "rotation/ferrel_form.h"
 #include "rotation/ciclone_form.h"
+#include "rotation/gravi_form.h"
 #include "solarsystem/pkeplero_form.h"
 #include "solarsystem/tkeplero_form.h"
 
@@ -52,6 +53,7 @@ const std::array<FormFactory, 31> kFactories = [] {
     f[14] = &make<Toscilla>;
     f[24] = &make<Tktres>;
     f[29] = &make<Tciclon>;
+    f[9] = &make<Tcaduta>;
     return f;
 }();
 }  // namespace

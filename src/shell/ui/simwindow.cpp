@@ -153,14 +153,33 @@ void SimWindow::activate()
             platform::setBusyCursor(false);
         if (t)
             t->setEnabled(true);
-        update();
-    } else if (t) {
+        refresh();
+    } else if (t && stopsOnDeactivate()) {
         if (bool* running = runningFlag())
             t->setEnabled(*running);
         else
             t->setEnabled(true);
     }
     formActivated();
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        repaintWindow();
+    }
+}
+
+void SimWindow::repaintWindow()
+{
+    formPaint();
+    refresh();
+}
+
+QImage SimWindow::grabShown()
+{
+    QWidget* shown = parentWidget() ? parentWidget() : this;
+    rendering_ = true;
+    const QImage image = shown->grab().toImage();
+    rendering_ = false;
+    return image;
 }
 
 void SimWindow::deactivate()
@@ -434,6 +453,20 @@ QLabel* SimWindow::addLabel(QWidget* parent, const QString& name, const QString&
     (void)c;
     label->setCursor(Qt::ArrowCursor);
     return label;
+}
+
+void SimWindow::setColours(QWidget* control, raster::Color background, raster::Color text, bool bold)
+{
+    QPalette p = control->palette();
+    for (QPalette::ColorRole role : {QPalette::Base, QPalette::Window, QPalette::Button})
+        p.setColor(role, QColor::fromRgb(background));
+    for (QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        p.setColor(role, QColor::fromRgb(text));
+    control->setPalette(p);
+    control->setAutoFillBackground(true);
+    QFont f = control->font();
+    f.setBold(bold);
+    control->setFont(f);
 }
 
 QProgressBar* SimWindow::addProgress(QWidget* parent, const QString& name, int minimum, int maximum)
@@ -759,6 +792,13 @@ void SimWindow::pressKey(int qtKey)
 
 void SimWindow::paintEvent(QPaintEvent*)
 {
+    // A paint that no refresh asked for: the window was uncovered, and its own paint handler
+    // draws its picture anew. A refresh's paint only shows what the window drew.
+    if (!rendering_) {
+        if (!presentPending_ && shownOnce_)
+            formPaint();
+        presentPending_ = false;
+    }
     QPainter p(this);
     const QImage view(reinterpret_cast<const uchar*>(surface_.canvas().bits()), surface_.width(),
                       surface_.height(), surface_.canvas().stride() * 4, QImage::Format_RGB32);

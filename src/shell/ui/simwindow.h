@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QImage>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -71,9 +72,11 @@ public:
     void activate();                 // FormActivate
     void deactivate();               // FormDeactivate
     bool isActiveChild() const { return active_; }
-    // Which variant of the protocol this window follows: whether it remembers that its timer was
-    // stopped, and whether its timer keeps running while another window is active.
-    bool remembersRunning() { return runningFlag() != nullptr; }
+    // Which variant of the protocol this window follows: whether its timer is after a
+    // reactivation as it was before (windows that remember that it was stopped, and the window
+    // whose activation and deactivation leave its timer alone), and whether its timer keeps
+    // running while another window is active.
+    bool remembersRunning() { return runningFlag() != nullptr || !stopsOnDeactivate(); }
     bool keepsRunningWhenInactive() const { return !stopsOnDeactivate(); }
 
     // The window's surface: the persistent picture of the client area.
@@ -104,6 +107,13 @@ public:
     qint64 firstActivationNs() const { return firstActivationNs_; }
     // Bytes of the window's pictures: its surface and the bitmaps of its model.
     std::size_t bitmapBytes() const { return surface_.bytes() + modelBytes(); }
+    // The system asks the window to paint itself: it was uncovered, or it invalidated itself.
+    // The window's own paint handler runs, then the surface is shown. The first one comes right
+    // after the first activation, as a newly shown window is painted once it is active.
+    void repaintWindow();
+    // A picture of the window with its frame and controls, as a user sees it. Rendering it is no
+    // request to paint the window anew: the paint handler does not run.
+    QImage grabShown();
 
 signals:
     void closed(SimWindow* window);
@@ -122,8 +132,14 @@ protected:
     virtual bool busyOnFirstActivation() const { return true; }
     // The window's unit running flag, for windows that remember whether their timer ran.
     virtual bool* runningFlag() { return nullptr; }
-    // Whether deactivation stops the timer (every window but one).
+    // Whether deactivation stops the timer (every window but one). The window whose deactivation
+    // leaves its timer running leaves it alone at activation too: only its own handlers start
+    // and stop it.
     virtual bool stopsOnDeactivate() const { return true; }
+    // The window's own paint handler, for windows whose paint draws their picture anew; it runs
+    // when the system asks the window to paint itself (repaintWindow, or a paint the window did
+    // not ask for with refresh). Most windows have none: the framework shows their surface.
+    virtual void formPaint() {}
     // The window's own part of FormClose: free its bitmaps.
     virtual void formClose() {}
     // Run at the end of every activation and at the start of every deactivation, for windows
@@ -170,6 +186,8 @@ protected:
     // label through which a window measures texts), plus `extra` pixels for its button.
     void fitDropDown(QComboBox* list, const QLabel* measure, int extra);
     QLabel* addLabel(QWidget* parent, const QString& name, const QString& text);
+    // Gives a control its own background and text colours (a black edit with white figures).
+    static void setColours(QWidget* control, raster::Color background, raster::Color text, bool bold = false);
     QProgressBar* addProgress(QWidget* parent, const QString& name, int minimum, int maximum);
     // Runs `work` with `bar` shown from its minimum, and hides the bar afterwards. `work` reports
     // the count of steps done through the function it is given; the bar never goes past its
@@ -200,8 +218,12 @@ protected:
     void setHint(Control& c, const QString& hint);
 
     Timer& addTimer(const QString& name, int intervalMs, bool enabled, std::function<void()> handler);
-    // Shows what is on the surface (after drawing on it).
-    void refresh() { update(); }
+    // Shows what is on the surface (after drawing on it); the paint handler does not run.
+    void refresh()
+    {
+        presentPending_ = true;
+        update();
+    }
     void speedBarChanged();   // interval := 200 - position, the standard speed-bar handler
     void showHelp();          // the help button
 
@@ -228,6 +250,9 @@ private:
     bool active_ = false;
     bool closing_ = false;
     bool showHints_ = false;
+    bool shownOnce_ = false;        // the first repaint after the first activation has run
+    bool presentPending_ = false;   // a refresh waits for its paint
+    bool rendering_ = false;        // grabShown is rendering the window
     qint64 firstActivationNs_ = 0;
     std::function<void(const QString&)> hintHandler_;
     friend class HintDispatcher;
