@@ -14,6 +14,7 @@
 #include "earthquakes/secondarie_form.h"
 #include "misc/simuldopbis_form.h"
 #include "rotation/centrifuga_form.h"
+#include "rotation/peso_form.h"
 #include "solarsystem/pkeplero_form.h"
 
 namespace orb {
@@ -42,6 +43,7 @@ const std::array<FormFactory, 31> kFactories = [] {
     f[19] = &make<Tonder>;
     f[20] = &make<Tondes>;
     f[10] = &make<Tondel>;
+    f[15] = &make<Tvarpeso>;
     return f;
 }();
 }  // namespace
