@@ -12,8 +12,19 @@
 #include "shell/texts.h"
 
 namespace {
-// The force buttons, in the order of peso::Force.
-const char* const kForceButtons[4] = {"gravi", "centrifuga", "comp", "risul"};
+// The force buttons, in the order of peso::Force: each in a group of its own (1 to 4) that may be
+// all up, with its HintTexts row and the model's handler of its click.
+struct ForceButton {
+    const char* name;
+    int hintRow;
+    void (*click)();
+};
+const ForceButton kForceButtons[4] = {
+    {"gravi", 22, &peso::graviClick},
+    {"centrifuga", 23, &peso::centrifugaClick},
+    {"comp", 24, &peso::compClick},
+    {"risul", 25, &peso::risulClick},
+};
 }  // namespace
 
 Tvarpeso::Tvarpeso(const orb::WindowInfo& info, QWidget* parent) : SimWindow(info, parent) {}
@@ -25,22 +36,14 @@ void Tvarpeso::formCreate()
     addTimer(QStringLiteral("tempo"), 5, true, [this] { tempoTimer(); });
 
     QToolBar* forces = addToolBar();
-    addSpeedButton(forces, QStringLiteral("gravi"), QStringLiteral("gravi"), 1, true, true, 22, [this] {
-        peso::graviClick();
-        showButtons();
-    });
-    addSpeedButton(forces, QStringLiteral("centrifuga"), QStringLiteral("centrifuga"), 2, true, false, 23, [this] {
-        peso::centrifugaClick();
-        showButtons();
-    });
-    addSpeedButton(forces, QStringLiteral("comp"), QStringLiteral("comp"), 3, true, false, 24, [this] {
-        peso::compClick();
-        showButtons();
-    });
-    addSpeedButton(forces, QStringLiteral("risul"), QStringLiteral("risul"), 4, true, false, 25, [this] {
-        peso::risulClick();
-        showButtons();
-    });
+    for (int i = 0; i < 4; ++i) {
+        const ForceButton& b = kForceButtons[i];
+        const QString name = QString::fromLatin1(b.name);
+        addSpeedButton(forces, name, name, i + 1, true, i == peso::Gravity, b.hintRow, [this, click = b.click] {
+            click();
+            showButtons();
+        });
+    }
     QToolBar* step = addToolBar();
     addToolButton(step, QStringLiteral("contin"), 8, 26, [this] { continClick(); });
     // The tooltip says "continue"; the long hint, "or press the key", goes to the status line.
@@ -103,7 +106,7 @@ void Tvarpeso::showButtons()
 {
     const peso::State& s = peso::state();
     for (int i = 0; i < 4; ++i) {
-        const QString name = QString::fromLatin1(kForceButtons[i]);
+        const QString name = QString::fromLatin1(kForceButtons[i].name);
         setDown(name, s.shown[static_cast<std::size_t>(i)]);
         control(name)->widget->setEnabled(s.enabled[static_cast<std::size_t>(i)]);
     }

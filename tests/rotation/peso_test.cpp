@@ -19,10 +19,6 @@ constexpr int H = 1000;
 constexpr double kPi = std::numbers::pi;
 
 struct Pt { int x, y; };
-// The surface point at step k and the tip of an arrow from it (window coordinates, H/32 = 31
-// below the bitmap): the section's outline has semi-axes 3H/8 = 375 and 11H/32 = 343.75 about
-// (958, 531.25), truncated to 531.
-double phiOf(int k) { return k * kPi / 24; }
 Pt at(double x, double y) { return {int(std::lround(x)), int(std::lround(y))}; }
 
 struct WeightModel : ::testing::Test {
@@ -44,7 +40,6 @@ struct WeightModel : ::testing::Test {
                 n += window.canvas().pixel(x, y) == c;
         return n;
     }
-    void showAll() { s.shown = {true, true, true, true}; }
 };
 
 TEST_F(WeightModel, TheSectionAndGravityAtTheEquator)
@@ -55,7 +50,6 @@ TEST_F(WeightModel, TheSectionAndGravityAtTheEquator)
     EXPECT_EQ(px({968, 200}), kSilver);
     EXPECT_EQ(px({1058, 531}), kSilver);   // between the ellipses inset by 200 and by 300
     EXPECT_EQ(px({958, 700}), kGrey);      // the axis
-    EXPECT_EQ(px({100, 20}), kBlack);      // above the bitmap, the window's black
     // Gravity at (1333, 531): G = (H/3) / (3H/8) = 8/9, length H/4 G = 222.2 to the left.
     EXPECT_EQ(px({1200, 531}), kGreen);
     EXPECT_EQ(px({1112, 531}), kGreen);
@@ -69,11 +63,13 @@ TEST_F(WeightModel, TheSectionAndGravityAtTheEquator)
 
 TEST_F(WeightModel, EveryForceAt345DegreesThenTheRoundStartsAgain)
 {
-    showAll();
+    s.shown = {true, true, true, true};
     s.k = 46;
     ASSERT_TRUE(tick(window.canvas(), W, H));
     EXPECT_EQ(s.k, 0);
-    const double phi = phiOf(46), c = std::cos(phi), sn = std::sin(phi);
+    // Window coordinates, H/32 = 31 below the bitmap: the section's outline has semi-axes
+    // 3H/8 = 375 and 11H/32 = 343.75 about (958, 531.25), truncated to 531.
+    const double phi = 46 * kPi / 24, c = std::cos(phi), sn = std::sin(phi);
     const double x0 = 958 + c * 375, y0 = 531 - sn * 343.75;
     const double rc = c * 375, g = (H / 3.0) / std::hypot(rc, sn * H * 19 / 60);
     // Gravity points to the centre; the stored tip is where its head is.
@@ -85,20 +81,20 @@ TEST_F(WeightModel, EveryForceAt345DegreesThenTheRoundStartsAgain)
     EXPECT_EQ(px(at(x0 + rc / 8, y0)), kCyan);
     int cyan = 0, black = 0;
     for (int x = 1000; x < 1300; ++x) {
-        cyan += px({x, int(std::lround(y0))}) == kCyan;
-        black += px({x, int(std::lround(y0))}) == kBlack;
+        cyan += px(at(x, y0)) == kCyan;
+        black += px(at(x, y0)) == kBlack;
     }
     EXPECT_NEAR(cyan, 150, 3);
     EXPECT_NEAR(black, 150, 3);
-    // The weight's parallelogram starts with a white dot on gravity's tip.
+    // The radial component, Rc/4 cos phi long, outwards; the weight's parallelogram starts with
+    // a white dot on gravity's tip.
+    EXPECT_EQ(px(at(x0 + c * rc * c / 8, y0 - sn * rc * c / 8)), kRed);
     EXPECT_EQ(px(at(gx, gy)), kWhite);
-    EXPECT_GT(count(kRed), 0);
-    EXPECT_GT(count(kYellow), 0);
 }
 
 TEST_F(WeightModel, NoWeightArrowAtThePoles)
 {
-    showAll();
+    s.shown = {true, true, true, true};
     for (int k : {11, 12, 36}) {
         s.k = static_cast<std::uint8_t>(k);
         s.stepRequest = true;
@@ -142,7 +138,6 @@ struct WeightWindow : WindowTest {
 
 TEST_F(WeightWindow, ActivationReturnAndTheButtonAskForOneStepEach)
 {
-    EXPECT_EQ(w().windowTitle(), QStringLiteral("Variation of the weight with the latitude"));
     EXPECT_EQ(c("contin").hint, QStringLiteral("continue|  or press the key"));
     ASSERT_EQ(run(QStringLiteral("tick")), 0);
     EXPECT_TRUE(drew());
@@ -163,9 +158,7 @@ TEST_F(WeightWindow, ActivationReturnAndTheButtonAskForOneStepEach)
     // The force buttons follow the model.
     ASSERT_EQ(run(QStringLiteral("click centrifuga click risul click gravi")), 0);
     EXPECT_TRUE(w().isDown(QStringLiteral("centrifuga")));
-    EXPECT_FALSE(w().isDown(QStringLiteral("risul")));
-    EXPECT_FALSE(enabled("risul"));
-    EXPECT_TRUE(enabled("comp"));
+    EXPECT_FALSE(w().isDown(QStringLiteral("risul")) || enabled("risul"));
 }
 
 TEST_F(WeightWindow, TheStatusLineShowsTheLongHintWithTheReturnKey)
