@@ -112,6 +112,19 @@ void OscillationModeB(benchmark::State& state)
     }
 }
 
+// The weight-variation window draws only when a step is asked for (its button or Return): each
+// step draws the whole section and every force, which is what a user waits for.
+void WeightStep(benchmark::State& state)
+{
+    auto driver = openAlone(*orb::findWindowByClass("Tvarpeso"));
+    driver->run(QStringLiteral("click centrifuga click comp click risul").split(QLatin1Char(' ')));
+    orb::Timer* timer = driver->target()->animationTimer();
+    for (auto _ : state) {
+        driver->run({QStringLiteral("key"), QStringLiteral("Return")});
+        timer->fire();
+    }
+}
+
 const int registered = [] {
     for (const orb::WindowInfo& info : orb::windowTable()) {
         if (!orb::formFactory(info.flag))
@@ -136,6 +149,10 @@ const int registered = [] {
             ->UseManualTime()
             ->Unit(benchmark::kMillisecond)
             ->Iterations(5);
+    if (orb::formFactory(orb::findWindowByClass("Tvarpeso")->flag))
+        benchmark::RegisterBenchmark("Window/Tvarpeso/Step", WeightStep)
+            ->Unit(benchmark::kMicrosecond)
+            ->Iterations(500);
     return 0;
 }();
 

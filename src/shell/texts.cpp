@@ -56,6 +56,12 @@ std::string_view shortHint(std::string_view hint)
     return hint.substr(0, hint.find('|'));
 }
 
+std::string_view longHint(std::string_view hint)
+{
+    const std::size_t bar = hint.find('|');
+    return bar == std::string_view::npos ? hint : hint.substr(bar + 1);
+}
+
 TextTable::TextTable(std::size_t maxChars, std::initializer_list<Row> rows, Writable writable)
     : TextTable(maxChars, std::vector<Row>(rows), writable)
 {

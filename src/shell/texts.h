@@ -31,6 +31,9 @@ std::size_t countChars(std::string_view utf8);
 
 // The part of a hint that a tooltip shows: everything before the first "|".
 std::string_view shortHint(std::string_view hint);
+// The long part of a hint, which hint lines show: everything after the first "|", or the whole
+// hint when it has no "|".
+std::string_view longHint(std::string_view hint);
 
 // Which stored texts of a table TextTable::set() may replace; every other text keeps its
 // built-in value.

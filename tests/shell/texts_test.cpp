@@ -183,7 +183,7 @@ TEST_F(TextTablesTest, LookupFollowsLanguageIndex)
     EXPECT_EQ(texts::MenuTexts[14], "");
 }
 
-TEST(TextHelpers, ShortHintIsThePartBeforeTheFirstBar)
+TEST(TextHelpers, AHintSplitsAtItsFirstBar)
 {
     EXPECT_EQ(texts::shortHint("pausa|"), "pausa");
     EXPECT_EQ(texts::shortHint("clean screen"), "clean screen");
@@ -191,6 +191,9 @@ TEST(TextHelpers, ShortHintIsThePartBeforeTheFirstBar)
     EXPECT_EQ(texts::shortHint("|long"), "");
     EXPECT_EQ(texts::shortHint(""), "");
     EXPECT_EQ(texts::shortHint("velocità di esecuzione|"), "velocità di esecuzione");
+    EXPECT_EQ(texts::longHint("continua|  o premi il tasto"), "  o premi il tasto");
+    EXPECT_EQ(texts::longHint("pausa|"), "");
+    EXPECT_EQ(texts::longHint("Gewicht"), "Gewicht");
 }
 
 TEST(TextHelpers, CutCountsCharactersNotBytes)

@@ -990,6 +990,89 @@ void tkepleroOrbits(QPainter& p, double)
     }
 }
 
+// The weight-variation buttons: a quarter of the Earth's section at the lower left, a point of
+// its surface at 45 degrees and the force that the button shows there, in the window's colours
+// (darkened where the tool bar is pale).
+const QPointF kSurfacePoint(9.2, 6.8);
+
+void earthQuarter(QPainter& p)
+{
+    p.setPen(pen(kGrey, 0.8));
+    p.setBrush(QColor(200, 200, 200));
+    p.drawPie(QRectF(-8.0, 4.0, 20.0, 20.0), 0, 90 * 16);
+    p.setPen(pen(kInk, 0.7));
+    p.setBrush(kInk);
+    p.drawEllipse(kSurfacePoint, 0.9, 0.9);
+}
+
+const QColor kForceGreen(20, 170, 40);
+const QColor kForceCyan(0, 160, 190);
+
+// Gravity: towards the centre.
+void gravityButton(QPainter& p, double)
+{
+    earthQuarter(p);
+    arrow(p, kSurfacePoint, {3.2, 12.8}, kForceGreen, 1.5, 3.4, 2.2);
+}
+
+// The centrifugal force: horizontal, away from the axis.
+void centrifugalButton(QPainter& p, double)
+{
+    earthQuarter(p);
+    arrow(p, kSurfacePoint, {15.4, 6.8}, kForceCyan, 1.5, 3.4, 2.2);
+}
+
+// Its components: outwards along the radius (red) and along the surface towards the equator.
+void componentsButton(QPainter& p, double)
+{
+    earthQuarter(p);
+    arrow(p, kSurfacePoint, {14.0, 2.0}, kRed, 1.4, 3.0, 2.0);
+    arrow(p, kSurfacePoint, {13.6, 11.2}, kOrange, 1.4, 3.0, 2.0);
+}
+
+// The weight: the resultant of the two forces (thin, with their dotted parallelogram), a white
+// arrow outlined in ink.
+void weightButton(QPainter& p, double)
+{
+    // A point higher up (60 degrees), where the two forces leave room for their resultant.
+    const QPointF at(7.0, 5.3), g(3.0, 12.2), c(11.4, 5.3), w = g + (c - at);
+    p.setPen(pen(kGrey, 0.8));
+    p.setBrush(QColor(200, 200, 200));
+    p.drawPie(QRectF(-8.0, 4.0, 20.0, 20.0), 0, 90 * 16);
+    p.setPen(pen(kForceGreen, 1.0));
+    p.drawLine(at, g);
+    p.setPen(pen(kForceCyan, 1.0));
+    p.drawLine(at, c);
+    p.setPen(QPen(kInk, 0.6, Qt::DotLine));
+    p.drawLine(g, w);
+    p.drawLine(c, w);
+    const QPointF v = w - at;
+    const QPointF d = v / std::hypot(v.x(), v.y());
+    const QPointF n(-d.y(), d.x());
+    const QPointF neck = w - d * 3.4;
+    const QPolygonF shape{at + n * 0.9, neck + n * 0.9, neck + n * 2.5, w,
+                          neck - n * 2.5, neck - n * 0.9, at - n * 0.9};
+    p.setPen(QPen(kInk, 0.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(kPaper);
+    p.drawPolygon(shape);
+}
+
+// The Return key: a key cap with the bent arrow of the key.
+void returnKey(QPainter& p, double)
+{
+    p.setPen(pen(kGrey, 0.9));
+    p.setBrush(QColor(250, 250, 250));
+    p.drawRoundedRect(QRectF(0.8, 1.8, 14.4, 12.4), 2.2, 2.2);
+    p.setPen(pen(kInk, 1.4));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath bend;
+    bend.moveTo(11.8, 4.4);
+    bend.lineTo(11.8, 9.4);
+    bend.lineTo(6.4, 9.4);
+    p.drawPath(bend);
+    arrowHead(p, {3.6, 9.4}, kPi, 3.2, 2.4, kInk);
+}
+
 }  // namespace
 
 std::vector<Glyph> imageListGlyphs()
@@ -1028,6 +1111,11 @@ std::vector<Glyph> buttonGlyphs()
         {QStringLiteral("fis"), stillDiscPath},
         {QStringLiteral("mobil"), turningDiscPath},
         {QStringLiteral("orbite"), tkepleroOrbits},
+        {QStringLiteral("gravi"), gravityButton},
+        {QStringLiteral("centrifuga"), centrifugalButton},
+        {QStringLiteral("comp"), componentsButton},
+        {QStringLiteral("risul"), weightButton},
+        {QStringLiteral("invio"), returnKey},
     };
 }
 

@@ -19,6 +19,7 @@
 #include "rotation/ferrel_form.h"
 #include "rotation/ciclone_form.h"
 #include "rotation/gravi_form.h"
+#include "rotation/peso_form.h"
 #include "solarsystem/pkeplero_form.h"
 #include "solarsystem/tkeplero_form.h"
 
@@ -54,6 +55,7 @@ const std::array<FormFactory, 31> kFactories = [] {
     f[24] = &make<Tktres>;
     f[29] = &make<Tciclon>;
     f[9] = &make<Tcaduta>;
+    f[15] = &make<Tvarpeso>;
     return f;
 }();
 }  // namespace

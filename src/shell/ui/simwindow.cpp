@@ -61,8 +61,12 @@ protected:
             QString hint;
             if (event->type() == QEvent::Enter)
                 for (const auto& c : window->controls_)
-                    if (c->widget == widget)
-                        hint = QString::fromStdString(std::string(texts::shortHint(c->hint.toStdString())));
+                    if (c->widget == widget) {
+                        const std::string full = c->hint.toStdString();
+                        hint = QString::fromStdString(std::string(
+                            window->hintPart_ == SimWindow::HintPart::Long ? texts::longHint(full)
+                                                                            : texts::shortHint(full)));
+                    }
             window->hintHandler_(hint);
             return false;
         }
@@ -577,11 +581,11 @@ QToolButton* SimWindow::addCheckButton(QToolBar* bar, const QString& name, int g
     return b;
 }
 
-QToolButton* SimWindow::addSpeedButton(QToolBar* bar, const QString& name, const QString& glyphName,
+QToolButton* SimWindow::addSpeedButton(QWidget* parent, const QString& name, const QString& glyphName,
                                        int group, bool allowAllUp, bool down, int hintRow,
                                        std::function<void()> onClick)
 {
-    auto* b = new QToolButton(bar);
+    auto* b = new QToolButton(parent);
     const QIcon icon = buttonGlyph(glyphName);
     if (icon.availableSizes().isEmpty())
         b->setText(glyphName);   // a button whose picture is not drawn yet shows its name
@@ -590,7 +594,8 @@ QToolButton* SimWindow::addSpeedButton(QToolBar* bar, const QString& name, const
     b->setAutoRaise(true);
     b->setCheckable(group != 0);
     b->setChecked(down && group != 0);
-    bar->addWidget(b);
+    if (auto* bar = qobject_cast<QToolBar*>(parent))
+        bar->addWidget(b);
     Control& c = addControl(name, ControlKind::Speed, b, hintRow);
     c.group = group;
     c.allowAllUp = allowAllUp;
@@ -694,10 +699,11 @@ bool SimWindow::isDown(const QString& name)
     return c && c->down;
 }
 
-void SimWindow::setHintHandler(std::function<void(const QString& hint)> handler)
+void SimWindow::setHintHandler(std::function<void(const QString& hint)> handler, HintPart part)
 {
     HintDispatcher::instance();
     hintHandler_ = std::move(handler);
+    hintPart_ = part;
 }
 
 void SimWindow::setHint(Control& c, const QString& hint)
@@ -825,6 +831,25 @@ void SimWindow::keyPressEvent(QKeyEvent* event)
 {
     pressKey(event->key());
     event->accept();
+}
+
+void SimWindow::setKeyPreview(const QList<int>& qtKeys)
+{
+    previewedKeys_ = qtKeys;
+    for (QWidget* child : findChildren<QWidget*>())
+        child->installEventFilter(this);
+}
+
+bool SimWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && watched != this) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (previewedKeys_.contains(key)) {
+            pressKey(key);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void SimWindow::resizeEvent(QResizeEvent*) { relayout(); }

@@ -4,6 +4,7 @@
 
 #include <QFrame>
 #include <QImage>
+#include <QList>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -147,9 +148,15 @@ protected:
     virtual void formActivated() {}
     virtual void formDeactivated() {}
     // Shows the hint of whatever control of this window the pointer rests on (for windows with
-    // a hint line of their own); an empty function removes it. Each window has its own, so
-    // closing one never silences another.
-    void setHintHandler(std::function<void(const QString& hint)> handler);
+    // a hint line of their own): its short part (before the "|") or its long part; an empty
+    // function removes it. Each window has its own, so closing one never silences another.
+    enum class HintPart { Short, Long };
+    void setHintHandler(std::function<void(const QString& hint)> handler,
+                        HintPart part = HintPart::Short);
+    // Key preview: these keys, pressed while one of the window's controls has the focus, go to
+    // keyPressed() as if the window had the focus, and not to the control. Call it once the
+    // controls are built.
+    void setKeyPreview(const QList<int>& qtKeys);
     // Bytes of the model's own bitmaps.
     virtual std::size_t modelBytes() const { return 0; }
     // Keys other than the help key.
@@ -161,7 +168,8 @@ protected:
                                std::function<void()> onClick = {});
     QToolButton* addCheckButton(QToolBar* bar, const QString& name, int glyphIndex, int hintRow,
                                 std::function<void()> onClick = {});
-    QToolButton* addSpeedButton(QToolBar* bar, const QString& name, const QString& glyphName,
+    // A speed button in a tool bar, or in another container (a panel) that places it itself.
+    QToolButton* addSpeedButton(QWidget* parent, const QString& name, const QString& glyphName,
                                 int group, bool allowAllUp, bool down, int hintRow,
                                 std::function<void()> onClick = {});
     QSlider* addTrackBar(QToolBar* bar, const QString& name, int minimum, int maximum,
@@ -231,6 +239,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     Control& addControl(const QString& name, ControlKind kind, QWidget* widget, int hintRow);
@@ -255,6 +264,8 @@ private:
     bool rendering_ = false;        // grabShown is rendering the window
     qint64 firstActivationNs_ = 0;
     std::function<void(const QString&)> hintHandler_;
+    HintPart hintPart_ = HintPart::Short;
+    QList<int> previewedKeys_;
     friend class HintDispatcher;
 };
 
