@@ -17,6 +17,7 @@
 #include "rotation/foucault_form.h"
 #include "rotation/ferrel_form.h"
 #include "solarsystem/pkeplero_form.h"
+#include "solarsystem/skeplero_form.h"
 
 namespace orb {
 
@@ -46,6 +47,7 @@ const std::array<FormFactory, 31> kFactories = [] {
     f[10] = &make<Tondel>;
     f[8] = &make<Tpendol>;
     f[7] = &make<Tferre>;
+    f[22] = &make<Tkdue>;
     return f;
 }();
 }  // namespace
