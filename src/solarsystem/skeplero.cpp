@@ -13,6 +13,9 @@ constexpr raster::Color kWhite = raster::rgb(255, 255, 255);
 constexpr raster::Color kDarkRed = raster::rgb(128, 0, 0);
 constexpr raster::Color kYellow = raster::rgb(255, 255, 0);
 
+// The integer nearest to v, halves to the even one.
+int rnd(long double v) { return static_cast<int>(std::nearbyint(v)); }
+
 // Draws a radius of width 3 from the Sun to the body, then moves the body one step.
 void sweep(raster::Canvas& c, orbit::Body& body, raster::Color colour, int w, int h)
 {
@@ -31,8 +34,6 @@ State& state()
     static State s;
     return s;
 }
-
-int rnd(long double v) { return static_cast<int>(std::nearbyint(v)); }
 
 raster::Point sunPoint(int w, int h)
 {

@@ -26,9 +26,6 @@ struct State {
 };
 State& state();
 
-// The integer nearest to v, halves to the even one.
-int rnd(long double v);
-
 // The Sun, at the centre of attraction: (W div 2 - 82, 3H div 8) in the orbit bitmap.
 raster::Point sunPoint(int w, int h);
 // Where the orbit point (x, y) is drawn in the orbit bitmap, y counting upward.
