@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "shell/damage.h"
+
 namespace skeplero {
 
 namespace {
@@ -17,11 +19,11 @@ constexpr raster::Color kYellow = raster::rgb(255, 255, 0);
 int rnd(long double v) { return static_cast<int>(std::nearbyint(v)); }
 
 // Draws a radius of width 3 from the Sun to the body, then moves the body one step.
-void sweep(raster::Canvas& c, orbit::Body& body, raster::Color colour, int w, int h)
+void sweep(orb::DamageCanvas& c, orbit::Body& body, raster::Color colour, int w, int h)
 {
     const raster::Point sun = sunPoint(w, h);
     const raster::Point p = orbitPoint(w, h, body.x, body.y);
-    c.pen.color = colour;
+    c.canvas().pen.color = colour;
     c.moveTo(sun.x, sun.y);
     c.lineTo(p.x, p.y);
     orbit::step(body, kAttraction, kPositionStep, orbit::VyAxis::Up);
@@ -67,22 +69,42 @@ void create(int w, int h)
     s.A = kStart;
     s.B = kStart;
     s.StepCount = 0;
+    s.shown = false;
+}
+
+void show(raster::Canvas& surface, int h)
+{
+    const raster::Point o = bitmapOrigin(h);
+    surface.draw(o.x, o.y, state().OrbitBitmap);
+    state().shown = true;
 }
 
 void tick(raster::Canvas& surface, int w, int h, bool paused)
 {
     State& s = state();
+    orb::DamageBox changed;   // what this tick draws on the bitmap
     if (!paused) {
-        raster::Canvas& c = s.OrbitBitmap.canvas();
+        orb::DamageCanvas c(s.OrbitBitmap.canvas(), changed);
         sweep(c, s.A, kYellow, w, h);
         if (s.StepCount >= kLag)
             sweep(c, s.B, kBlack, w, h);
+        // The Sun's pixel lies in both radii's boxes.
         const raster::Point sun = sunPoint(w, h);
-        c.setPixel(sun.x, sun.y, kYellow);
+        c.canvas().setPixel(sun.x, sun.y, kYellow);
         ++s.StepCount;
     }
-    const raster::Point o = bitmapOrigin(h);
-    surface.draw(o.x, o.y, s.OrbitBitmap);
+    // The bitmap goes to the window at (0, H div 8): whole the first time, then only where it
+    // changed, which leaves the same pixels as copying it whole.
+    if (!s.shown) {
+        show(surface, h);
+        return;
+    }
+    const raster::Rect r = changed.within({0, 0, s.OrbitBitmap.width(), s.OrbitBitmap.height()});
+    if (r.right > r.left) {
+        const raster::Point o = bitmapOrigin(h);
+        surface.copyRect({r.left + o.x, r.top + o.y, r.right + o.x, r.bottom + o.y},
+                         s.OrbitBitmap.canvas(), r);
+    }
 }
 
 void release() { state().OrbitBitmap = raster::Bitmap(); }

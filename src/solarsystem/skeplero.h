@@ -23,6 +23,7 @@ struct State {
     orbit::Body A = kStart;       // the planet, whose radius paints yellow
     orbit::Body B = kStart;       // its invisible copy, whose radius paints black
     std::int64_t StepCount = 0;   // ticks run, not paused (64 bits: no overflow in any run)
+    bool shown = false;           // the window's surface holds the whole bitmap
 };
 State& state();
 
@@ -36,8 +37,11 @@ raster::Point bitmapOrigin(int h);
 // FormCreate: the orbit bitmap of a client of w x h with the orbit's outline; both planets at
 // their start and no step counted.
 void create(int w, int h);
+// Draws the whole orbit bitmap on the window's surface.
+void show(raster::Canvas& surface, int h);
 // tempoTimer: unless paused, paints the planet's radius yellow and, from tick kLag on, the copy's
-// radius black, stepping each; then shows the orbit bitmap on the window's surface.
+// radius black, stepping each; then shows the orbit bitmap on the window's surface (copying only
+// what changed once the surface holds it).
 void tick(raster::Canvas& surface, int w, int h, bool paused);
 // FormClose: frees the bitmap.
 void release();

@@ -25,8 +25,7 @@ void Tkdue::formCreate()
 
     skeplero::create(w, h);
     // The orbit in its place from the start; the ticks paint the swept area on it.
-    const raster::Point o = skeplero::bitmapOrigin(h);
-    surface().draw(o.x, o.y, skeplero::state().OrbitBitmap);
+    skeplero::show(surface(), h);
 }
 
 void Tkdue::tempoTimer()

@@ -28,6 +28,10 @@ TEST(Areas, TheSectorOf41StepsAboutTheSunKeepsItsAreaAllRoundTheOrbit)
                 EXPECT_NEAR(yellowPixels(screen.canvas()), sector, 0.05 * sector) << w << "x" << h << " tick " << t;
             }
         }
+        // Copied only where each tick drew, the window shows the bitmap all the same.
+        const raster::Canvas& b = skeplero::state().OrbitBitmap.canvas();
+        for (int y = 0; y < b.height(); ++y)
+            ASSERT_TRUE(std::equal(b.bits() + y * w, b.bits() + (y + 1) * w, screen.canvas().bits() + (y + h / 8) * w)) << y;
     }
     skeplero::release();
 }
