@@ -22,6 +22,7 @@
 #include "rotation/peso_form.h"
 #include "solarsystem/pkeplero_form.h"
 #include "solarsystem/tkeplero_form.h"
+#include "solarsystem/skeplero_form.h"
 
 namespace orb {
 
@@ -56,6 +57,7 @@ const std::array<FormFactory, 31> kFactories = [] {
     f[29] = &make<Tciclon>;
     f[9] = &make<Tcaduta>;
     f[15] = &make<Tvarpeso>;
+    f[22] = &make<Tkdue>;
     return f;
 }();
 }  // namespace
