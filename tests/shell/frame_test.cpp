@@ -1,5 +1,5 @@
 // The main window and the window framework driven as a user would: opening, raising, activating,
-// closing windows, the start picture, the menus and the help requests.
+// closing windows, the start picture, the menus, the help requests and the main window's end.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -237,6 +237,50 @@ TEST_F(Frame, HintsGoToTheWindowThatOwnsTheControlEvenAfterAnotherCloses)
     EXPECT_EQ(first->shown, QStringLiteral("execution speed"));
     orb::overrideFormFactory(6, nullptr);
     orb::overrideFormFactory(15, nullptr);
+}
+
+// The main window going away while windows are open: the windows go with it, and none of them
+// hears from a main window that is already half destroyed. This window counts the deactivations
+// that arrive when there is no main window any more.
+class Orphan : public orb::SimWindow {
+public:
+    using SimWindow::SimWindow;
+    static inline int lateDeactivations = 0;
+    static inline int deactivations = 0;
+
+protected:
+    void formCreate() override
+    {
+        addTimer(QStringLiteral("tempo"), 15, true, [] {});
+        addStandardControls(addToolBar());
+    }
+    void formDeactivated() override
+    {
+        ++deactivations;
+        if (!orb::Orbicola())
+            ++lateDeactivations;
+    }
+};
+
+orb::SimWindow* makeOrphan(const orb::WindowInfo& info, QWidget* parent) { return new Orphan(info, parent); }
+
+TEST(MainWindowTeardown, OpenWindowsGoWithItAndHearNothingFromItOnTheWay)
+{
+    globals::reset();
+    texts::resetTables();
+    orb::overrideFormFactory(1, &makeOrphan);   // H1
+    orb::overrideFormFactory(3, &makeOrphan);   // H2
+    {
+        orb::Driver driver(orb::Driver::Options{}, [](const QString&) {}, [](const QString&) {});
+        // Two windows, the second active: the first was deactivated while the frame lived.
+        ASSERT_EQ(driver.run({QStringLiteral("menu"), QStringLiteral("H1"), QStringLiteral("menu"),
+                              QStringLiteral("H2"), QStringLiteral("advance"), QStringLiteral("100")}),
+                  0);
+        EXPECT_EQ(Orphan::deactivations, 1);
+    }
+    orb::overrideFormFactory(1, nullptr);
+    orb::overrideFormFactory(3, nullptr);
+    EXPECT_EQ(Orphan::lateDeactivations, 0);
 }
 
 }  // namespace
