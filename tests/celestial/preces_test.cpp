@@ -12,10 +12,6 @@
 #include <utility>
 
 #include "celestial/preces.h"
-#include "shell/globals.h"
-#include "shell/texts.h"
-#include "shell/ui/driver.h"
-#include "shell/ui/simwindow.h"
 #include "window_test.h"
 
 namespace {

@@ -8,10 +8,6 @@
 #include <numbers>
 
 #include "earthmoon/fasilun.h"
-#include "shell/globals.h"
-#include "shell/texts.h"
-#include "shell/ui/driver.h"
-#include "shell/ui/simwindow.h"
 #include "window_test.h"
 
 namespace {

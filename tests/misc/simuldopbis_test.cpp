@@ -9,10 +9,6 @@
 #include <vector>
 
 #include "misc/simuldopbis.h"
-#include "shell/globals.h"
-#include "shell/texts.h"
-#include "shell/ui/driver.h"
-#include "shell/ui/simwindow.h"
 #include "window_test.h"
 
 namespace {

@@ -7,10 +7,6 @@
 #include <memory>
 #include <numbers>
 
-#include "shell/globals.h"
-#include "shell/texts.h"
-#include "shell/ui/driver.h"
-#include "shell/ui/simwindow.h"
 #include "solarsystem/orbit_step.h"
 #include "solarsystem/pkeplero.h"
 #include "window_test.h"
