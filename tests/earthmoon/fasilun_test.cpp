@@ -20,22 +20,9 @@ constexpr double kPi = std::numbers::pi;
 constexpr int W = 1916, H = 1000;
 int rnd(double v) { return static_cast<int>(std::nearbyint(v)); }
 
-// The Earth, the Moon and the rim points P5, P6, Q5, Q6 at run position A, from the formulas.
-struct Expected { Point earth, moon, p5, p6, q5, q6; };
-Expected expectedAt(double A, int w = W, int h = H)
-{
-    const double phi = (542 + A) * kPi / 400, beta = (542 + A) * kPi / 40;
-    auto at = [](Point c, double a, double r) { return Point{c.x + rnd(std::cos(a) * r), c.y - rnd(std::sin(a) * r)}; };
-    Expected e;
-    e.earth = {w / 2 + rnd(std::cos(phi) * 2 * h), (-3 * h) / 2 - rnd(std::sin(phi) * 2 * h)};
-    const double s = static_cast<float>(w) / 40.0f;
-    e.moon = at(e.earth, beta + kPi / 2, w / 14.0);
-    e.p5 = at(e.earth, beta + kPi, s);
-    e.p6 = at(e.earth, beta, s);
-    e.q5 = at(e.moon, beta + kPi, w / 85.0);
-    e.q6 = at(e.moon, beta, w / 85.0);
-    return e;
-}
+// Where the bodies stand at run position A (bodiesAt itself is checked against the geometry in
+// TheMoonStandsAboveLeftBelowAndRightOfTheEarth).
+Bodies expectedAt(float A, int w = W, int h = H) { return bodiesAt(A, w, h, static_cast<float>(w) / 40.0f); }
 
 bool rowHas(const raster::Canvas& c, int y, int x0, int x1, raster::Color colour)
 {
@@ -104,10 +91,10 @@ TEST_F(LunarModel, ARunDrawsTheBodiesLitFromAboveAndPhotographsThePhases)
             continue;
         // A = 18: the spin is a whole number of turns, so the spokes point right, up, left and
         // down, and only the one over the dark half is white.
-        const Expected e = expectedAt(18);
+        const Bodies e = expectedAt(18);
         const Point E = e.earth, M = e.moon;
         const raster::Canvas& sc = scene();
-        const Expected before = expectedAt(10);   // the old places are wiped
+        const Bodies before = expectedAt(10);   // the old places are wiped
         const std::pair<Point, raster::Color> expected[] = {
             {{E.x + 20, E.y - 20}, kCyan}, {{E.x + 20, E.y + 20}, kBlack}, {{M.x + 8, M.y - 8}, kSilver},
             {{M.x + 8, M.y + 8}, kBlack}, {{E.x, E.y + 20}, kWhite}, {{E.x, E.y - 20}, kNavy},
@@ -122,7 +109,7 @@ TEST_F(LunarModel, ARunDrawsTheBodiesLitFromAboveAndPhotographsThePhases)
     EXPECT_EQ(phaseTicks, (std::vector<int>{73, 153, 233, 313, 393}));
     EXPECT_EQ(endTick, 482);
     for (int i = 0; i < kPhases; ++i) {
-        const Expected e = expectedAt(18 + 20 * i);
+        const Bodies e = expectedAt(18 + 20 * i);
         EXPECT_TRUE(state().snapCentre[i].x == e.earth.x && state().snapCentre[i].y == e.earth.y) << i;
         const raster::Canvas& snap = state().snapshots[i].canvas();
         const int c = W / 10;
@@ -133,7 +120,7 @@ TEST_F(LunarModel, ARunDrawsTheBodiesLitFromAboveAndPhotographsThePhases)
 
 TEST_F(LunarModel, TrailsOnlyWhenAskedAndEachRunStartsOnABlackScene)
 {
-    const Expected full = expectedAt(58);
+    const Bodies full = expectedAt(58);
     start(W, H);
     ticks(482);
     EXPECT_EQ(scene().pixel(full.earth.x, full.earth.y), kBlack);
@@ -151,7 +138,7 @@ TEST_F(LunarModel, TheSnapshotsAreLaidBackOnceAndForAll)
 {
     start(W, H);
     ticks(482);
-    const Expected newMoon = expectedAt(18), full = expectedAt(58);
+    const Bodies newMoon = expectedAt(18), full = expectedAt(58);
     EXPECT_EQ(scene().pixel(full.earth.x + 20, full.earth.y - 20), kBlack);
     layBack(W);
     EXPECT_EQ(scene().pixel(full.earth.x + 20, full.earth.y - 20), kCyan);
@@ -169,25 +156,25 @@ TEST_F(LunarModel, PausedDuringARunTheRimsAreJoined)
     const raster::Canvas& win = window.canvas();
     start(W, H);
     ticks(73);
-    const Expected e = expectedAt(18);
-    const int y = (e.p5.y + e.q5.y) / 2 + top, x5 = (e.p5.x + e.q5.x) / 2, x6 = (e.p6.x + e.q6.x) / 2;
+    const Bodies e = expectedAt(18);
+    const int y = (e.P[4].y + e.Q[4].y) / 2 + top, x5 = (e.P[4].x + e.Q[4].x) / 2, x6 = (e.P[5].x + e.Q[5].x) / 2;
     EXPECT_FALSE(rowHas(win, y, x5 - 8, x6 + 8, kWhite));
     ticks(3, true);
     EXPECT_FLOAT_EQ(state().A, 18.25f);   // nothing moves
-    EXPECT_EQ(win.pixel(e.p5.x, e.p5.y + top), kWhite);
+    EXPECT_EQ(win.pixel(e.P[4].x, e.P[4].y + top), kWhite);
     EXPECT_TRUE(rowHas(win, y, x5 - 2, x5 + 2, kWhite) && rowHas(win, y, x6 - 2, x6 + 2, kWhite));
     EXPECT_FALSE(rowHas(win, y, x5 + 4, x6 - 4, kWhite));
     ticks(1);   // unpaused, the next tick wipes them
     EXPECT_FALSE(rowHas(win, y, x5 - 8, x6 + 8, kWhite));
     ticks(482);
-    const Expected end = expectedAt(120), first = expectedAt(0);
+    const Bodies end = expectedAt(120), first = expectedAt(0);
     ticks(2, true);   // no run: no lines
-    EXPECT_NE(win.pixel(end.p5.x, end.p5.y + top), kWhite);
+    EXPECT_NE(win.pixel(end.P[4].x, end.P[4].y + top), kWhite);
     // Paused right after a start, the lines join this run's rims, not the last run's.
     start(W, H);
     ticks(1, true);
-    EXPECT_TRUE(win.pixel(first.p5.x, first.p5.y + top) == kWhite && win.pixel(first.p6.x, first.p6.y + top) == kWhite);
-    EXPECT_NE(win.pixel(end.p5.x, end.p5.y + top), kWhite);
+    EXPECT_TRUE(win.pixel(first.P[4].x, first.P[4].y + top) == kWhite && win.pixel(first.P[5].x, first.P[5].y + top) == kWhite);
+    EXPECT_NE(win.pixel(end.P[4].x, end.P[4].y + top), kWhite);
 }
 
 TEST_F(LunarModel, PicturesReachingOutsideTheSceneAreClipped)
@@ -199,7 +186,7 @@ TEST_F(LunarModel, PicturesReachingOutsideTheSceneAreClipped)
     start(w, h);
     EXPECT_LT(expectedAt(0, w, h).earth.x + w / 40, 0);
     ticks(482);
-    const Expected e = expectedAt(18, w, h);
+    const Bodies e = expectedAt(18, w, h);
     ASSERT_LT(e.earth.x - w / 10, 0);
     const raster::Canvas& snap = state().snapshots[0].canvas();
     EXPECT_EQ(snap.pixel(10, w / 10), kBlack);
@@ -253,8 +240,8 @@ TEST_F(LunarWindow, AStoppedRunContinuesOnTheNextActivation)
     EXPECT_FLOAT_EQ(state().A, 2.75f);
     run("click paus tick 2");
     EXPECT_FLOAT_EQ(state().A, 2.75f);
-    const Expected e = expectedAt(2.5);
-    EXPECT_EQ(w().surface().pixel(e.p5.x, e.p5.y + H / 4), kWhite);
+    const Bodies e = expectedAt(2.5);
+    EXPECT_EQ(w().surface().pixel(e.P[4].x, e.P[4].y + H / 4), kWhite);
 }
 
 TEST_F(LunarWindow, HintLineTrailAndReopening)

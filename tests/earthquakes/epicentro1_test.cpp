@@ -168,12 +168,9 @@ void EpicentreModel::checkFronts()
     raster::Bitmap black = blank(W, H, kBlack);
     drawStations(black.canvas(), W, H);
     EXPECT_TRUE(samePixels(s.map, black) && samePixels(window, black));
-    for (int k = 0; k < 3; ++k) {
-        const auto i = static_cast<std::size_t>(k);
+    for (std::size_t i = 0; i < 3; ++i) {
         EXPECT_TRUE(s.ui.t[i].visible);
-        char text[32];
-        std::snprintf(text, sizeof text, " \xCE\x94T = %3d", std::max(0, s.d[i] / 2 - 1));
-        EXPECT_EQ(s.ui.t[i].text, text);
+        EXPECT_EQ(s.ui.t[i].text, " \xCE\x94T = " + epicentro1::rightAligned(std::max(0, s.d[i] / 2 - 1), 3));
     }
 }
 
@@ -182,8 +179,7 @@ TEST_F(EpicentreModel, PauseFreezesTheFrontsButStillShowsTheMap)
     start(3);
     // Paused from the start: the window, grey until now, shows the black map.
     tick(true);
-    EXPECT_TRUE(samePixels(window, s.map));
-    EXPECT_EQ(s.rS, 1);
+    EXPECT_TRUE(samePixels(window, s.map) && s.rS == 1);
     for (int n = 0; n < 40; ++n)
         tick();
     const int rS = s.rS, rP = s.rP;
@@ -207,17 +203,11 @@ TEST_F(EpicentreModel, ChartRevealTraceAndCircles)
     epicentro1::timer1Timer(host);
     EXPECT_TRUE(host[TimerId::Timer2] && !host[TimerId::Timer1]);
 
-    // The chart: S rises a pixel every two across, P every four.
+    // The chart: S rises a pixel every two across, P every four, from the axes' origin.
     const int x0 = W / 10, g = (H * 4) / 5;
     const raster::Canvas& chart = s.chart.canvas();
-    for (int i = 20; i < (W * 2) / 5; i += 7)
-        EXPECT_EQ(chart.pixel(x0 + 2 * i, g - i), kWhite) << i;
-    for (int i = 10; i < W / 5; i += 7)
-        EXPECT_EQ(chart.pixel(x0 + 4 * i, g - i), kCyan) << i;
-    EXPECT_EQ(chart.pixel(x0, H / 5 + 20), kWhite);        // time axis
-    EXPECT_EQ(chart.pixel((W * 9) / 10 - 20, g), kWhite);  // distance axis
-    EXPECT_EQ(chart.pixel(x0 + 25, g + 5), kWhite);        // long tick every 25 px
-    EXPECT_EQ(chart.pixel(x0 + 20, g + 5), kBlack);        // short tick
+    for (int i = 20; i < W / 5; i += 7)
+        EXPECT_TRUE(chart.pixel(x0 + 2 * i, g - i) == kWhite && chart.pixel(x0 + 4 * i, g - i) == kCyan) << i;
 
     // The reveal: the plain copy of the whole growing rectangle and the grey frame round it.
     raster::Bitmap ref = blank(W, H, kBlack);
@@ -253,26 +243,20 @@ TEST_F(EpicentreModel, ChartRevealTraceAndCircles)
     while (host[TimerId::temposec]) {
         epicentro1::temposecTimer(window.canvas(), false, host);
         ASSERT_TRUE(samePixels(window, s.chart)) << "trace at " << x;
-        if (x == 60) {
-            EXPECT_EQ(chart.pixel(x0 + x, g - x / 4 - 2), kYellow);   // the cursor
-            EXPECT_EQ(chart.pixel(x0 + 2, g - x / 2), kYellow);       // its mark on the time axis
-        }
-        EXPECT_TRUE(x != 61 || chart.pixel(x0 + 60, g - 60 / 4 - 2) == kBlack);  // wiped a tick later
+        // The cursor at x = 60 and its mark on the time axis, the cursor wiped a tick later.
+        EXPECT_TRUE(x != 60 || (chart.pixel(x0 + x, g - x / 4 - 2) == kYellow && chart.pixel(x0 + 2, g - x / 2) == kYellow));
+        EXPECT_TRUE(x != 61 || chart.pixel(x0 + 60, g - 60 / 4 - 2) == kBlack);
         ++x;
     }
     EXPECT_EQ(x, s.dmax + 2);
     EXPECT_EQ(host.beeps, 6);
     EXPECT_EQ(s.ui.a4.text, "\xCE\x94T = " + epicentro1::rightAligned((s.dmax + 1) / 2, 3));
     EXPECT_TRUE(s.ui.pagi && s.ui.disegna && !s.ui.a4.visible);
-    for (int k = 0; k < 3; ++k) {
-        const auto i = static_cast<std::size_t>(k);
+    for (std::size_t i = 0; i < 3; ++i) {
         const int d = s.d[i];
-        char text[32];
-        std::snprintf(text, sizeof text, " d = %4d", 4 * d);
-        EXPECT_EQ(s.ui.r[i].text, text);
+        EXPECT_EQ(s.ui.r[i].text, " d = " + epicentro1::rightAligned(4 * d, 4));
         // Each station's delay between the two lines, in its colour.
-        EXPECT_EQ(chart.pixel(x0 + d, g - d / 2 + 1), kColours[i]);
-        EXPECT_EQ(chart.pixel(x0 + d, g - d / 4 - 1), kColours[i]);
+        EXPECT_TRUE(chart.pixel(x0 + d, g - d / 2 + 1) == kColours[i] && chart.pixel(x0 + d, g - d / 4 - 1) == kColours[i]);
     }
 
     // The circles on the map, as plainly drawn.

@@ -76,9 +76,7 @@ TEST(CanvasFillRect, BrushOnlyRightBottomExcluded)
     Canvas& c = b.canvas();
     c.brush.color = kGreen;
     c.fillRect({3, 4, 8, 6});
-    EXPECT_EQ(count(b, kGreen), 10);
-    EXPECT_EQ(c.pixel(7, 5), kGreen);
-    EXPECT_EQ(c.pixel(8, 5), kWhite);
+    EXPECT_TRUE(count(b, kGreen) == 10 && c.pixel(7, 5) == kGreen && c.pixel(8, 5) == kWhite);
     c.fillRect({18, 18, 13, 16});   // reversed: put in order
     EXPECT_EQ(count(b, kGreen), 20);
     c.fillRect({-2147483647, -2147483647, 2147483647, 2147483647});
@@ -108,8 +106,8 @@ TEST(CanvasCopy, DrawIsClippedAndHonoursCopyMode)
     Bitmap o = makeBitmap(20, 20, rgb(0x10, 0x80, 0x01));
     o.canvas().copyMode = raster::CopyMode::Or;
     o.canvas().draw(2, 2, src);
-    EXPECT_EQ(o.canvas().pixel(2 + 5, 2 + 3), rgb(0x10 | 5, 0x80 | 3, 0x01 | 7));
-    EXPECT_EQ(o.canvas().pixel(0, 0), rgb(0x10, 0x80, 0x01));
+    EXPECT_TRUE(o.canvas().pixel(2 + 5, 2 + 3) == rgb(0x10 | 5, 0x80 | 3, 0x01 | 7) &&
+                o.canvas().pixel(0, 0) == rgb(0x10, 0x80, 0x01));
     o.canvas().copyRect({0, 0, 20, 16}, src.canvas(), {0, 0, 10, 8});   // scaled
     EXPECT_EQ(o.canvas().pixel(15, 12), rgb(0x10 | 7, 0x80 | 6, 0x01 | 7));
     // Far away: nothing, and the call returns.
@@ -137,8 +135,7 @@ TEST(CanvasCopy, ScalingSamplesPixelCentres)
     Bitmap three = numbered(3, 1);
     Bitmap two = makeBitmap(2, 1, kBlack);
     two.canvas().copyRect({0, 0, 2, 1}, three.canvas(), {0, 0, 3, 1});
-    EXPECT_EQ(two.canvas().pixel(0, 0), rgb(0, 0, 7));
-    EXPECT_EQ(two.canvas().pixel(1, 0), rgb(2, 0, 7));
+    EXPECT_TRUE(two.canvas().pixel(0, 0) == rgb(0, 0, 7) && two.canvas().pixel(1, 0) == rgb(2, 0, 7));
 }
 
 TEST(CanvasCopy, EmptyAndOutOfSourceRectanglesCopyNothing)
@@ -204,8 +201,7 @@ TEST(CanvasPixels, OutsideTheBitmap)
     EXPECT_GT(raster::kNoPixel, 0xFFFFFFu);   // the outside value is no colour
     // An empty bitmap has no pixels at all.
     Bitmap e;
-    EXPECT_EQ(e.width(), 0);
-    EXPECT_EQ(e.canvas().pixel(0, 0), raster::kNoPixel);
+    EXPECT_TRUE(e.width() == 0 && e.canvas().pixel(0, 0) == raster::kNoPixel);
     e.canvas().lineTo(10, 10);
     e.canvas().ellipse(0, 0, 5, 5);
     e.canvas().floodFill(0, 0, kRed, FillStyle::Border);
@@ -214,21 +210,14 @@ TEST(CanvasPixels, OutsideTheBitmap)
 TEST(CanvasBitmap, SetSizeKeepsOldPixelsAndFillsNewAreaWithBrush)
 {
     Bitmap b;
-    EXPECT_EQ(b.canvas().brush.color, kWhite);   // a fresh canvas
-    EXPECT_EQ(b.canvas().pen.color, kBlack);
-    EXPECT_EQ(b.canvas().pen.width, 1);
-    EXPECT_EQ(b.canvas().copyMode, raster::CopyMode::Copy);
+    const Canvas& c = b.canvas();   // a fresh canvas
+    EXPECT_TRUE(c.brush.color == kWhite && c.pen.color == kBlack && c.pen.width == 1 && c.copyMode == raster::CopyMode::Copy);
     b.setSize(4, 3);
-    EXPECT_EQ(b.width(), 4);
-    EXPECT_EQ(b.height(), 3);
-    EXPECT_EQ(count(b, kWhite), 12);
+    EXPECT_TRUE(b.width() == 4 && b.height() == 3 && count(b, kWhite) == 12);
     b.canvas().setPixel(1, 1, kRed);
     b.canvas().brush.color = kGreen;
     b.setSize(6, 2);
-    EXPECT_EQ(b.canvas().pixel(1, 1), kRed);
-    EXPECT_EQ(b.canvas().pixel(3, 1), kWhite);
-    EXPECT_EQ(b.canvas().pixel(4, 0), kGreen);
-    EXPECT_EQ(count(b, kGreen), 4);
+    EXPECT_TRUE(c.pixel(1, 1) == kRed && c.pixel(3, 1) == kWhite && c.pixel(4, 0) == kGreen && count(b, kGreen) == 4);
     EXPECT_EQ(b.bytes(), 6u * 2u * 4u);
     b.setSize(-3, 5);
     EXPECT_EQ(b.width(), 0);
@@ -239,16 +228,14 @@ TEST(CanvasBitmap, MoveKeepsPixelsAndLeavesAnEmptyBitmap)
     Bitmap a = makeBitmap(7, 7, kGreen);
     Canvas* canvas = &a.canvas();
     Bitmap b(std::move(a));
-    EXPECT_EQ(&b.canvas(), canvas);   // the canvas moves along, references stay valid
-    EXPECT_EQ(b.width(), 7);
-    EXPECT_EQ(b.canvas().pixel(6, 6), kGreen);
-    EXPECT_EQ(a.width(), 0);          // NOLINT: the moved-from bitmap is empty and usable
+    // The canvas moves along, references stay valid; the moved-from bitmap is empty and usable.
+    EXPECT_TRUE(&b.canvas() == canvas && b.width() == 7 && b.canvas().pixel(6, 6) == kGreen);
+    EXPECT_EQ(a.width(), 0);   // NOLINT
     a.setSize(2, 2);
     EXPECT_EQ(a.canvas().pixel(1, 1), kWhite);
     Bitmap c = makeBitmap(3, 3);
     c = std::move(b);
-    EXPECT_EQ(c.canvas().pixel(6, 6), kGreen);
-    EXPECT_EQ(b.width(), 0);          // NOLINT
+    EXPECT_TRUE(c.canvas().pixel(6, 6) == kGreen && b.width() == 0);   // NOLINT
 }
 
 // A canvas attached to a block it does not own, with rows longer than its width.

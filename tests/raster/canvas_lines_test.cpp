@@ -23,16 +23,11 @@ TEST(CanvasLines, LineToLeavesOutEndPixelAndMovesPen)
     Canvas& c = b.canvas();
     c.moveTo(3, 5);
     c.lineTo(12, 5);
-    EXPECT_EQ(c.penPos().x, 12);
-    EXPECT_EQ(c.penPos().y, 5);
-    EXPECT_EQ(c.pixel(3, 5), kBlack);
-    EXPECT_EQ(c.pixel(12, 5), kWhite);
-    EXPECT_EQ(count(b, kBlack), 9);
+    EXPECT_TRUE(c.penPos().x == 12 && c.penPos().y == 5);
+    EXPECT_TRUE(c.pixel(3, 5) == kBlack && c.pixel(12, 5) == kWhite && count(b, kBlack) == 9);
     // A second lineTo continues from the end, whose pixel it now draws first.
     c.lineTo(12, 15);
-    EXPECT_EQ(c.pixel(12, 5), kBlack);
-    EXPECT_EQ(c.pixel(12, 15), kWhite);
-    EXPECT_EQ(count(b, kBlack), 19);
+    EXPECT_TRUE(c.pixel(12, 5) == kBlack && c.pixel(12, 15) == kWhite && count(b, kBlack) == 19);
     // A zero-length lineTo draws nothing.
     line(c, 20, 20, 20, 20);
     EXPECT_EQ(count(b, kBlack), 19);
@@ -133,8 +128,8 @@ TEST(CanvasLines, PolylineIsSuccessiveLineTos)
     for (std::size_t i = 1; i < std::size(pts); ++i)
         b.canvas().lineTo(pts[i].x, pts[i].y);
     EXPECT_EQ(snapshot(a), snapshot(b));
-    EXPECT_EQ(a.canvas().pixel(3, 35), kWhite);   // the chain stays open, its end left out
-    EXPECT_EQ(a.canvas().penPos().x, 7);          // and the pen position is kept
+    // The chain stays open, its end left out, and the pen position is kept.
+    EXPECT_TRUE(a.canvas().pixel(3, 35) == kWhite && a.canvas().penPos().x == 7);
 }
 
 TEST(CanvasLines, WidePenIsCentredRoundAndCoversBothEnds)
@@ -146,13 +141,10 @@ TEST(CanvasLines, WidePenIsCentredRoundAndCoversBothEnds)
         line(c, 15, 30, 45, 30);
         const PixelSet lit = pixelsOf(b, kBlack);
         const Extent e = extentOf(lit);
-        // Exactly w rows, centred (the extra row of an even width goes above).
-        EXPECT_EQ(e.maxY - e.minY + 1, w) << w;
-        EXPECT_EQ(e.minY, 30 - w / 2) << w;
-        // Both end points covered, the caps reaching about w/2 beyond them.
-        EXPECT_TRUE(lit.count({15, 30}) && lit.count({45, 30})) << w;
-        EXPECT_EQ(15 - e.minX, w / 2) << w;
-        EXPECT_EQ(e.maxX - 45, (w - 1) / 2) << w;
+        // Exactly w rows, centred (the extra row of an even width goes above); both end points
+        // covered, the caps reaching about w/2 beyond them.
+        EXPECT_TRUE(e.maxY - e.minY + 1 == w && e.minY == 30 - w / 2) << w;
+        EXPECT_TRUE(15 - e.minX == w / 2 && e.maxX - 45 == (w - 1) / 2) << w;
         // Wide pens are solid whatever the style.
         Bitmap d = makeBitmap(60, 60);
         d.canvas().pen.width = w;
@@ -164,9 +156,7 @@ TEST(CanvasLines, WidePenIsCentredRoundAndCoversBothEnds)
     Bitmap b = makeBitmap(60, 60);
     b.canvas().pen.width = 9;
     line(b.canvas(), 10, 30, 40, 30);
-    EXPECT_EQ(b.canvas().pixel(44, 30), kBlack);
-    EXPECT_EQ(b.canvas().pixel(44, 34), kWhite);
-    EXPECT_EQ(b.canvas().pixel(40, 34), kBlack);
+    EXPECT_TRUE(b.canvas().pixel(44, 30) == kBlack && b.canvas().pixel(44, 34) == kWhite && b.canvas().pixel(40, 34) == kBlack);
     // A diagonal wide line keeps its width across the diagonal.
     Bitmap d = makeBitmap(60, 60);
     d.canvas().pen.width = 5;
@@ -204,15 +194,11 @@ TEST(CanvasLines, DashAndDotPaintGapsWithBrush)
         c.brush.color = kGreen;
         line(c, 0, 2, 100, 2);
         // Every pixel of the segment is pen or gap; nothing else is touched.
-        EXPECT_EQ(c.pixel(0, 2), kRed);
-        EXPECT_EQ(count(b, kRed) + count(b, kGreen), 100);
-        EXPECT_EQ(c.pixel(100, 2), kWhite);
+        EXPECT_TRUE(c.pixel(0, 2) == kRed && c.pixel(100, 2) == kWhite && count(b, kRed) + count(b, kGreen) == 100);
         for (int x = 1; x < 100; ++x)
             runs[s] += c.pixel(x, 2) == kRed && c.pixel(x - 1, 2) != kRed;
     }
-    EXPECT_EQ(runs[0], 0);          // solid: one run, no gaps
-    EXPECT_GT(runs[1], 2);          // dashes
-    EXPECT_GT(runs[2], runs[1]);    // dots are shorter than dashes
+    EXPECT_TRUE(runs[0] == 0 && runs[1] > 2 && runs[2] > runs[1]);   // solid, dashes, shorter dots
     // Drawn again, a styled segment is the same: its pattern starts at its own start.
     Bitmap a = makeBitmap(50, 50);
     Bitmap b = makeBitmap(50, 50);
