@@ -342,14 +342,14 @@ struct EpicentreWindow : WindowTest {
     int beeps() const { return static_cast<int>(out.filter(QStringLiteral("{\"event\":\"beep\"}")).size()); }
 };
 
+// Each button and timer reaches the model and the controls show what it left; the model tests
+// check the states themselves.
 TEST_F(EpicentreWindow, ButtonsAndTimersThroughARun)
 {
     ASSERT_EQ(run(QStringLiteral("open Tepice1")), 0) << err.join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(w().windowTitle(), QStringLiteral("Epicentre"));
-    EXPECT_TRUE(on("tempo") && enabled("pausa"));
+    EXPECT_TRUE(on("tempo") && enabled("pausa") && !enabled("graf") && !enabled("disegna") && !shown("t1"));
     EXPECT_FALSE(on("temposec") || on("Timer1") || on("Timer2") || on("Timer3"));
-    EXPECT_FALSE(enabled("graf") || enabled("traccia") || enabled("pagi") || enabled("disegna"));
-    EXPECT_FALSE(shown("t1") || shown("r1") || shown("a4"));
     // cadenza drives tempo, temposec and Timer1; the reveal and closing timers keep 1 ms.
     ASSERT_EQ(run(QStringLiteral("set cadenza 150")), 0);
     for (const char* t : {"tempo", "temposec", "Timer1"})
@@ -357,52 +357,43 @@ TEST_F(EpicentreWindow, ButtonsAndTimersThroughARun)
     EXPECT_EQ(w().timer(QStringLiteral("Timer2"))->interval(), 1);
 
     const epicentro1::State& s = epicentro1::state();
-    ASSERT_EQ(run(QStringLiteral("tick %1").arg(s.dmax + 19)), 0);
-    EXPECT_TRUE(on("tempo") && !enabled("graf"));
-    ASSERT_EQ(run(QStringLiteral("tick")), 0);
-    EXPECT_TRUE(!on("tempo") && enabled("graf") && !enabled("pausa"));
-    EXPECT_TRUE(shown("t1") && shown("t2") && shown("t3"));
+    ASSERT_EQ(run(QStringLiteral("tick %1").arg(s.dmax + 20)), 0);
+    EXPECT_TRUE(!on("tempo") && enabled("graf") && !enabled("pausa") && shown("t3"));
     EXPECT_EQ(text("t2"), QStringLiteral(" \u0394T = %1").arg(std::max(0, s.d[1] / 2 - 1), 3));
-    EXPECT_EQ(beeps(), 1);
+    EXPECT_EQ(beeps(), 1);   // suono up: one beep at the end
 
     // The chart is built on the next Timer1 tick and revealed in W div 8 + 1 ticks of 10 ms.
     ASSERT_EQ(run(QStringLiteral("click graf advance 50")), 0);
     EXPECT_TRUE(on("Timer2") && !on("Timer1"));
     ASSERT_EQ(run(QStringLiteral("advance %1").arg(10 * (530 / 8 + 1))), 0);
-    EXPECT_TRUE(!on("Timer2") && enabled("traccia") && !enabled("disegna") && !enabled("pagi"));
-    EXPECT_TRUE(shown("r1") && shown("r3"));
+    EXPECT_TRUE(!on("Timer2") && enabled("traccia") && shown("r1"));
 
     // Tracing; a deactivation stops both animation timers and the activation restores the one
     // that ran.
-    ASSERT_EQ(run(QStringLiteral("click traccia")), 0);
-    EXPECT_TRUE(on("temposec") && shown("a4"));
-    ASSERT_EQ(run(QStringLiteral("deactivate")), 0);
+    ASSERT_EQ(run(QStringLiteral("click traccia deactivate")), 0);
     EXPECT_FALSE(on("temposec") || on("tempo"));
     ASSERT_EQ(run(QStringLiteral("activate")), 0);
-    EXPECT_TRUE(on("temposec") && !on("tempo"));
+    EXPECT_TRUE(on("temposec") && !on("tempo") && shown("a4"));
     ASSERT_EQ(run(QStringLiteral("advance %1").arg(50 * (s.dmax - 2))), 0);
-    EXPECT_TRUE(!on("temposec") && enabled("pagi") && enabled("disegna") && !shown("a4"));
+    EXPECT_TRUE(!on("temposec") && enabled("pagi") && !shown("a4"));
     EXPECT_EQ(text("r2"), QStringLiteral(" d = %1").arg(4 * s.d[1], 4));
     EXPECT_EQ(beeps(), 7);
 
-    // To the map and back.
+    // To the map and back, the page button's hint following the page.
     ASSERT_EQ(run(QStringLiteral("click pagi")), 0);
-    EXPECT_FALSE(enabled("pagi") || enabled("disegna"));
     EXPECT_EQ(w().control(QStringLiteral("pagi"))->hint, QStringLiteral("graphics page"));
     ASSERT_EQ(run(QStringLiteral("advance 1000")), 0);
-    EXPECT_TRUE(enabled("pagi") && enabled("disegna") && shown("a1") && shown("a3"));
+    EXPECT_TRUE(enabled("pagi") && shown("a1"));
     EXPECT_EQ(w().surface().pixel(s.ex, s.ey), kWhite);
     ASSERT_EQ(run(QStringLiteral("click pagi")), 0);
     EXPECT_EQ(w().control(QStringLiteral("pagi"))->hint, QStringLiteral("simulation page"));
-    EXPECT_FALSE(shown("a1"));
     ASSERT_EQ(run(QStringLiteral("advance 1000")), 0);
-    EXPECT_TRUE(enabled("pagi") && enabled("disegna") && !enabled("traccia"));
+    EXPECT_TRUE(enabled("disegna") && !shown("a1"));
 
     // A new earthquake.
     const int ex = s.ex, ey = s.ey;
     ASSERT_EQ(run(QStringLiteral("click disegna")), 0);
-    EXPECT_TRUE(on("tempo") && enabled("pausa"));
-    EXPECT_FALSE(enabled("graf") || enabled("pagi") || enabled("disegna") || shown("t1") || shown("r1"));
+    EXPECT_TRUE(on("tempo") && enabled("pausa") && !enabled("disegna") && !shown("t1"));
     EXPECT_TRUE(ex != s.ex || ey != s.ey);
 }
 
