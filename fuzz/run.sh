@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets with clang and runs each briefly (the file readers on a small corpus
-# made here, the canvas from nothing); fails when a fuzzer finds a crash, a sanitizer finding or,
-# for the canvas, an operation that takes too long. Without clang++ it says so and succeeds.
+# Builds the fuzz targets with clang and runs each for FUZZ_SECONDS (the file readers on a small
+# corpus made here, the canvas from nothing): seconds in `make check`, minutes in `make fuzz`.
+# Fails when a fuzzer finds a crash, a sanitizer finding or, for the canvas, an operation that
+# takes too long. Without clang++ it says so and succeeds.
 set -eu
 cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-10}

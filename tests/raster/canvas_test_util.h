@@ -3,9 +3,8 @@
 
 #include "raster/canvas.h"
 
-#include <cstdint>
+#include <algorithm>
 #include <deque>
-#include <functional>
 #include <set>
 #include <utility>
 #include <vector>
@@ -34,24 +33,13 @@ inline Bitmap makeBitmap(int w, int h, Color background = kWhite)
 
 using PixelSet = std::set<std::pair<int, int>>;
 
-// The pixels of the given colour.
-inline PixelSet pixelsOf(const Bitmap& b, Color c)
+// The pixels of the given colour or, with `equal` false, of any other colour.
+inline PixelSet pixelsOf(const Bitmap& b, Color c, bool equal = true)
 {
     PixelSet out;
     for (int y = 0; y < b.height(); ++y)
         for (int x = 0; x < b.width(); ++x)
-            if (b.canvas().pixel(x, y) == c)
-                out.insert({x, y});
-    return out;
-}
-
-// The pixels that are not the given colour.
-inline PixelSet pixelsNot(const Bitmap& b, Color c)
-{
-    PixelSet out;
-    for (int y = 0; y < b.height(); ++y)
-        for (int x = 0; x < b.width(); ++x)
-            if (b.canvas().pixel(x, y) != c)
+            if ((b.canvas().pixel(x, y) == c) == equal)
                 out.insert({x, y});
     return out;
 }
@@ -84,19 +72,15 @@ inline bool sameWindow(const Bitmap& small, const Bitmap& large, int dx, int dy)
     return true;
 }
 
-// The bounding box of a pixel set: {minX, minY, maxX, maxY}.
+// The bounding box of a pixel set.
 struct Extent {
     int minX, minY, maxX, maxY;
 };
 inline Extent extentOf(const PixelSet& s)
 {
     Extent e{1 << 30, 1 << 30, -(1 << 30), -(1 << 30)};
-    for (const auto& [x, y] : s) {
-        e.minX = std::min(e.minX, x);
-        e.minY = std::min(e.minY, y);
-        e.maxX = std::max(e.maxX, x);
-        e.maxY = std::max(e.maxY, y);
-    }
+    for (const auto& [x, y] : s)
+        e = {std::min(e.minX, x), std::min(e.minY, y), std::max(e.maxX, x), std::max(e.maxY, y)};
     return e;
 }
 
@@ -105,12 +89,9 @@ inline Extent extentOf(const PixelSet& s)
 inline PixelSet referenceRegion(const Bitmap& b, int sx, int sy, Color c, bool surface)
 {
     PixelSet seen;
-    const Canvas& cv = b.canvas();
     auto inRegion = [&](int x, int y) {
-        const Color p = cv.pixel(x, y);
-        if (p == raster::kNoPixel)
-            return false;
-        return surface ? p == c : p != c;
+        const Color p = b.canvas().pixel(x, y);
+        return p != raster::kNoPixel && (surface ? p == c : p != c);
     };
     if (!inRegion(sx, sy))
         return seen;
@@ -119,12 +100,9 @@ inline PixelSet referenceRegion(const Bitmap& b, int sx, int sy, Color c, bool s
     while (!queue.empty()) {
         const auto [x, y] = queue.front();
         queue.pop_front();
-        const int nx[4] = {x + 1, x - 1, x, x};
-        const int ny[4] = {y, y, y + 1, y - 1};
-        for (int k = 0; k < 4; ++k) {
-            if (inRegion(nx[k], ny[k]) && seen.insert({nx[k], ny[k]}).second)
-                queue.push_back({nx[k], ny[k]});
-        }
+        for (const auto& [nx, ny] : {std::pair{x + 1, y}, {x - 1, y}, {x, y + 1}, {x, y - 1}})
+            if (inRegion(nx, ny) && seen.insert({nx, ny}).second)
+                queue.push_back({nx, ny});
     }
     return seen;
 }

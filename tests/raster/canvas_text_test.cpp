@@ -17,26 +17,18 @@ TEST_F(CanvasText, MeasuresGrowWithTextAndFont)
 {
     Bitmap b = makeBitmap(10, 10);
     Canvas& c = b.canvas();
-    const int h = c.textHeight("I");
-    EXPECT_GT(h, 5);
-    EXPECT_EQ(c.textHeight("Terra e Luna"), h);
-    EXPECT_EQ(c.textWidth(""), 0);
-    const int one = c.textWidth("W");
-    EXPECT_GT(one, 0);
+    const int h = c.textHeight("I"), one = c.textWidth("W");
+    EXPECT_TRUE(h > 5 && c.textHeight("Terra e Luna") == h && c.textWidth("") == 0 && one > 0);
     EXPECT_GT(c.textWidth("WWWW"), 3 * one);
-    c.font.height = 30;
-    const int h30 = c.textHeight("I");
-    EXPECT_GT(h30, h + 10);
     c.font.height = -30;   // a negative height counts as its size
-    EXPECT_EQ(c.textHeight("I"), h30);
+    const int h30 = c.textHeight("I");
     c.font.height = 30;
-    EXPECT_GT(c.textWidth("W"), one);
+    EXPECT_TRUE(h30 > h + 10 && c.textHeight("I") == h30 && c.textWidth("W") > one);
     c.font.height = 11;
     const int normal = c.textWidth("Precessione");
     c.font.bold = true;
     EXPECT_GT(c.textWidth("Precessione"), normal);
-    // UTF-8 is decoded: an accented letter is as wide as the plain one.
-    c.font.bold = false;
+    c.font.bold = false;   // UTF-8 is decoded: an accented letter is as wide as the plain one
     EXPECT_EQ(c.textWidth("\xC3\xA8"), c.textWidth("e"));
 }
 
@@ -61,13 +53,9 @@ TEST_F(CanvasText, TextOutFillsItsBoxWithBrushAndInk)
             ASSERT_TRUE(p == kGreen || p == kRed) << x << "," << y;   // aliased: two colours
             (p == kRed ? ink : back)++;
         }
-    EXPECT_GT(ink, 40);
-    EXPECT_GT(back, ink);
-    // The top-left corner of the box is at (7, 9): the box's first row and column are filled.
-    EXPECT_NE(c.pixel(7, 9), kBlack);
-    EXPECT_EQ(c.pixel(6, 9), kBlack);
-    EXPECT_EQ(c.pixel(7, 8), kBlack);
-    // The pen position is not moved.
+    EXPECT_TRUE(ink > 40 && back > ink);
+    // The box starts at (7, 9), and the pen position is not moved.
+    EXPECT_TRUE(c.pixel(7, 9) != kBlack && c.pixel(6, 9) == kBlack && c.pixel(7, 8) == kBlack);
     EXPECT_EQ(c.penPos().x, 0);
 }
 

@@ -1,5 +1,5 @@
 // The main window and the window framework driven as a user would: opening, raising, activating,
-// closing windows, the start picture, the menus and the help requests.
+// closing windows, the start picture, the menus, the help requests and the main window's end.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -7,53 +7,54 @@
 #include <QEvent>
 #include <QMenu>
 
-#include "shell/globals.h"
-#include "shell/texts.h"
-#include "shell/ui/driver.h"
 #include "shell/ui/forms.h"
 #include "shell/ui/mainwindow.h"
-#include "shell/ui/simwindow.h"
 #include "shell/window_table.h"
+#include "window_test.h"
 
 namespace {
 
-// A second kind of window, standing in for windows of other subsystems in these tests.
+// A window of the framework alone, standing in for the windows of other subsystems: it counts its
+// creations and the deactivations that reach it when there is no main window any more, and keeps
+// what its own hint line was given.
 class Probe : public orb::SimWindow {
 public:
     using SimWindow::SimWindow;
-    static inline int created = 0;
+    static inline int created = 0, deactivations = 0, lateDeactivations = 0;
+    QString shown;
+
 protected:
     void formCreate() override
     {
         ++created;
         addTimer(QStringLiteral("tempo"), 15, true, [] {});
         addStandardControls(addToolBar());
+        setHintHandler([this](const QString& h) { shown = h; });
+    }
+    void formDeactivated() override
+    {
+        ++deactivations;
+        lateDeactivations += !orb::Orbicola();
     }
 };
 
 orb::SimWindow* makeProbe(const orb::WindowInfo& info, QWidget* parent) { return new Probe(info, parent); }
 
-struct Frame : ::testing::Test {
-    QStringList out;
-    QStringList err;
-    std::unique_ptr<orb::Driver> driver;
-
+// Probes stand in for the windows of flags 1 (menu item H1), 3 (H2), 6 (F2) and 15 (E5).
+struct Frame : WindowTest {
+    Frame() { options.size = QSize(800, 500); }
     void SetUp() override
     {
-        globals::reset();
-        texts::resetTables();
-        orb::overrideFormFactory(1, &makeProbe);   // Tfcen, menu item H1
-        orb::Driver::Options options;
-        options.size = QSize(800, 500);
-        driver = std::make_unique<orb::Driver>(options, [this](const QString& l) { out << l; },
-                                               [this](const QString& l) { err << l; });
+        for (int flag : {1, 3, 6, 15})
+            orb::overrideFormFactory(flag, &makeProbe);
+        WindowTest::SetUp();
     }
     void TearDown() override
     {
-        driver.reset();
-        orb::overrideFormFactory(1, nullptr);
+        WindowTest::TearDown();
+        for (int flag : {1, 3, 6, 15})
+            orb::overrideFormFactory(flag, nullptr);
     }
-    int run(const QString& script) { return driver->run(script.split(QLatin1Char(' '), Qt::SkipEmptyParts)); }
     orb::TOrbicola& main() { return *driver->mainWindow(); }
     orb::Timer* tempo(int flag) { return main().form(flag)->animationTimer(); }
 };
@@ -206,33 +207,12 @@ TEST_F(Frame, ScriptErrorsExitWithStatusTwo)
     EXPECT_EQ(err.size(), 5);
 }
 
-}  // namespace
-
-namespace {
-
 // Windows with a hint line of their own each get the hints of their own controls.
-class HintLine : public orb::SimWindow {
-public:
-    using SimWindow::SimWindow;
-    QString shown;
-protected:
-    void formCreate() override
-    {
-        addTimer(QStringLiteral("tempo"), 15, true, [] {});
-        addStandardControls(addToolBar());
-        setHintHandler([this](const QString& h) { shown = h; });
-    }
-};
-
-orb::SimWindow* makeHintLine(const orb::WindowInfo& info, QWidget* parent) { return new HintLine(info, parent); }
-
 TEST_F(Frame, HintsGoToTheWindowThatOwnsTheControlEvenAfterAnotherCloses)
 {
-    orb::overrideFormFactory(6, &makeHintLine);    // F2
-    orb::overrideFormFactory(15, &makeHintLine);   // E5
     ASSERT_EQ(run(QStringLiteral("start menu F2 menu E5")), 0);
-    auto* first = static_cast<HintLine*>(main().form(6));
-    auto* second = static_cast<HintLine*>(main().form(15));
+    auto* first = static_cast<Probe*>(main().form(6));
+    auto* second = static_cast<Probe*>(main().form(15));
     QEvent enter(QEvent::Enter);
     QApplication::sendEvent(second->control(QStringLiteral("pausa"))->widget, &enter);
     EXPECT_EQ(second->shown, QStringLiteral("pause"));
@@ -240,8 +220,18 @@ TEST_F(Frame, HintsGoToTheWindowThatOwnsTheControlEvenAfterAnotherCloses)
     ASSERT_EQ(run(QStringLiteral("close")), 0);   // closes E5
     QApplication::sendEvent(first->control(QStringLiteral("cadenza"))->widget, &enter);
     EXPECT_EQ(first->shown, QStringLiteral("execution speed"));
-    orb::overrideFormFactory(6, nullptr);
-    orb::overrideFormFactory(15, nullptr);
+}
+
+// The main window going away while windows are open: the windows go with it, and none of them
+// hears from a main window that is already half destroyed.
+TEST_F(Frame, OpenWindowsGoWithTheMainWindowAndHearNothingFromItOnTheWay)
+{
+    Probe::deactivations = Probe::lateDeactivations = 0;
+    // Two windows, the second active: the first was deactivated while the frame lived.
+    ASSERT_EQ(run(QStringLiteral("menu H1 menu H2 advance 100")), 0);
+    EXPECT_EQ(Probe::deactivations, 1);
+    driver.reset();
+    EXPECT_EQ(Probe::lateDeactivations, 0);
 }
 
 }  // namespace

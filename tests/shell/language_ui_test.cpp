@@ -94,27 +94,36 @@ struct Languages : ::testing::Test {
     }
 };
 
-TEST_F(Languages, TheLocaleChoosesGermanAndTheDefaultLanguageOverridesIt)
+// The locale chooses German, a stored default overrides it, the stored language stands where
+// neither applies, and a stored custom default whose file is gone falls back to the locale.
+TEST_F(Languages, TheStartUpLanguage)
 {
-    ASSERT_EQ(run(QStringLiteral("start"), 0x0C07), 0);
-    EXPECT_EQ(globals::LanguageIndex, 5);
-    EXPECT_EQ(caption("D1"), QStringLiteral("Primarwellen  (&P-Wellen)"));
-    driver.reset();
-    globals::reset();
-    write(QStringLiteral("Orbicola.cfg"), record(false, 0, {}, 2));
-    ASSERT_EQ(run(QStringLiteral("start"), 0x0C07), 0);
-    EXPECT_EQ(globals::LanguageIndex, 2);
-    EXPECT_EQ(caption("D1"), QStringLiteral("Ondes primaires &P"));
-    EXPECT_TRUE(driver->mainWindow()->menuItem(QStringLiteral("A51"))->action->isChecked());
-}
-
-TEST_F(Languages, TheStoredLanguageStandsWhereNeitherLocaleNorDefaultApplies)
-{
-    write(QStringLiteral("Orbicola.cfg"), record(true, 3, {}));
-    ASSERT_EQ(run(QStringLiteral("start"), 0x0411), 0);   // Japanese: not in the table
-    EXPECT_EQ(globals::LanguageIndex, 3);
-    EXPECT_TRUE(globals::ShowHints);
-    EXPECT_TRUE(driver->mainWindow()->menuItem(QStringLiteral("A1"))->action->isChecked());
+    struct Case {
+        QByteArray cfg;
+        int locale;
+        int language;
+        QString d1;
+    };
+    const Case cases[] = {{{}, 0x0C07, 5, QStringLiteral("Primarwellen  (&P-Wellen)")},
+                          {record(false, 0, {}, 2), 0x0C07, 2, QStringLiteral("Ondes primaires &P")},
+                          {record(true, 3, {}), 0x0411, 3, QStringLiteral("Ondas primarias &P")},
+                          {record(false, 1, "gone.lng", 4), 0x0410, 0, QStringLiteral("Onde primarie &P")}};
+    for (const Case& c : cases) {
+        driver.reset();
+        globals::reset();
+        QFile::remove(dir.filePath(QStringLiteral("Orbicola.cfg")));
+        if (!c.cfg.isEmpty())
+            write(QStringLiteral("Orbicola.cfg"), c.cfg);
+        ASSERT_EQ(run(QStringLiteral("start"), c.locale), 0);
+        EXPECT_EQ(globals::LanguageIndex, c.language);
+        EXPECT_EQ(caption("D1"), c.d1);
+        // The hints and the default language as stored, in the menus too.
+        const bool hints = !c.cfg.isEmpty() && c.cfg[0] == 1;
+        EXPECT_EQ(globals::ShowHints, hints);
+        EXPECT_EQ(driver->mainWindow()->menuItem(QStringLiteral("A1"))->action->isChecked(), hints);
+        EXPECT_EQ(driver->mainWindow()->menuItem(QStringLiteral("A51"))->action->isChecked(),
+                  !c.cfg.isEmpty() && c.cfg[203 + 2] == 1);
+    }
 }
 
 TEST_F(Languages, AFirstRunWithoutChangesWritesNoFileAndHintsAreRemembered)
@@ -189,14 +198,6 @@ TEST_F(Languages, AValidFileBecomesTheCustomLanguage)
     EXPECT_TRUE(info.contains(QStringLiteral("\"Note 81\",\"menu\"]")));   // 83 lines, ending in the marker
     ASSERT_EQ(run(QStringLiteral("menu D1")), 0);
     EXPECT_EQ(driver->target()->windowTitle(), QStringLiteral("C1"));
-}
-
-TEST_F(Languages, AStoredCustomDefaultWhoseFileIsGoneFallsBackToTheLocale)
-{
-    write(QStringLiteral("Orbicola.cfg"), record(false, 1, "gone.lng", 4));
-    ASSERT_EQ(run(QStringLiteral("start"), 0x0410), 0);
-    EXPECT_EQ(globals::LanguageIndex, 0);
-    EXPECT_EQ(caption("D1"), QStringLiteral("Onde primarie &P"));
 }
 
 TEST_F(Languages, ADamagedLanguageByteKeepsEnglishWhereTheLocaleIsNotInTheTable)

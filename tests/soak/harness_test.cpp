@@ -88,19 +88,6 @@ struct Harness : ::testing::Test {
     }
 };
 
-TEST_F(Harness, ASoundWindowPassesAndTheRunIsCounted)
-{
-    settings.sizes = {QSize(530, 345), QSize(1012, 700)};
-    settings.rounds = 2;
-    std::vector<std::string> none;
-    const soak::Totals t = soak::soakWindow(window(), settings, none);
-    EXPECT_TRUE(none.empty()) << none.front();
-    EXPECT_EQ(t.rounds, 2);
-    EXPECT_EQ(t.actions, 2 * settings.actionsPerRound);
-    EXPECT_GE(t.opens, 2);
-    EXPECT_GT(t.ticks, 0);
-}
-
 TEST_F(Harness, FindsEachPlantedFaultAndSaysHowToReplayIt)
 {
     settings.tickLimitSeconds = 0.01;

@@ -73,40 +73,12 @@ void setWhere(const std::string& where)
     gActionStart = Clock::now().time_since_epoch().count();
 }
 
+// Async-signal-safe: no allocation.
 void writeWhere()
 {
     static const char head[] = "\nsoak: stopped in ";
-    const ssize_t a = write(2, head, sizeof head - 1);
-    const ssize_t b = write(2, gWhere, std::strlen(gWhere));
-    const ssize_t c = write(2, "\n", 1);
-    (void)a;
-    (void)b;
-    (void)c;
-}
-
-#ifndef SOAK_ASAN
-void crashHandler(int sig)
-{
-    writeWhere();
-    std::signal(sig, SIG_DFL);
-    std::raise(sig);
-}
-#endif
-
-// ---- Seeds. ----
-
-std::uint64_t splitmix(std::uint64_t x)
-{
-    x += 0x9E3779B97F4A7C15ull;
-    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ull;
-    x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
-    return x ^ (x >> 31);
-}
-
-std::uint32_t roundSeed(std::uint32_t base, int flag, int round)
-{
-    return static_cast<std::uint32_t>(
-        splitmix((std::uint64_t{base} << 32) ^ (std::uint64_t(flag) << 20) ^ std::uint64_t(round)));
+    [[maybe_unused]] const ssize_t written[] = {write(2, head, sizeof head - 1),
+                                                write(2, gWhere, std::strlen(gWhere)), write(2, "\n", 1)};
 }
 
 QString className(const orb::WindowInfo& info)
@@ -118,9 +90,19 @@ std::string sizeText(QSize s) { return std::to_string(s.width()) + "x" + std::to
 
 void dropDeferredDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
+bool closedFlag(const orb::WindowInfo& info) { return globals::WindowClosedFlags[static_cast<std::size_t>(info.flag)]; }
+
 struct Failure {
     std::string what;
 };
+
+// A NaN made from numbers, or a number converted to an integer type that cannot hold it, raises
+// the invalid-operation flag: that is how a NaN or an infinite coordinate would reach the canvas,
+// which takes whole numbers only. A finite number divided by zero raises the division flag. With
+// SOAK_TRAP_FLOATS set, the operation itself stops the program (SIGFPE), for a debugger to show
+// where it is.
+constexpr int kWatched = FE_INVALID | FE_DIVBYZERO;
+const bool gTrapFloats = std::getenv("SOAK_TRAP_FLOATS") != nullptr;
 
 // ---- One round: a main window at one size, the window opened, used, closed. ----
 
@@ -143,8 +125,7 @@ public:
         options.seed = seed_;
         driver_ = std::make_unique<orb::Driver>(
             options, [](const QString&) {}, [this](const QString& line) { errors_ << line; });
-        note("frame");
-        drive({QStringLiteral("frame")});
+        drive("frame", {QStringLiteral("frame")});
         // Qt paints only when the event loop would (see processEvents): its own painting
         // raises floating-point flags that are not the program's.
         driver_->mainWindow()->setUpdatesEnabled(false);
@@ -157,45 +138,33 @@ public:
 
     void openWindow()
     {
-        note("open");
-        timed(
-            settings_.actionLimitSeconds, "opening",
-            [&] { drive({QStringLiteral("open"), className(info_)}); });
+        drive("opening", {QStringLiteral("open"), className(info_)});
         window_ = driver_->target();
-        if (!window_)
-            fail("opening left no window to act on");
+        expect(window_, "opening left no window to act on");
         expectOpen_ = true;
         ++totals_.opens;
         active_ = true;
         checkOpen("opening");
         // The first activation has run: the control bar shows, and the timer runs unless the
         // window remembers a stopped one.
-        if (!window_->controlBar()->isVisibleTo(window_))
-            fail("the control bar is hidden after the first activation");
+        expect(window_->controlBar()->isVisibleTo(window_), "the control bar is hidden after the first activation");
         orb::Timer* t = window_->animationTimer();
         if (!t)
             fail("the window has no timer named " + std::string(info_.timerName));
-        if (!window_->remembersRunning() && !t->enabled())
-            fail("the animation timer is stopped after the first activation");
+        expect(window_->remembersRunning() || t->enabled(), "the animation timer is stopped after the first activation");
     }
 
     void closeWindow()
     {
-        note("close");
         QPointer<orb::SimWindow> closing = window_;
-        timed(settings_.actionLimitSeconds, "closing", [&] { drive({QStringLiteral("close")}); });
+        drive("closing", {QStringLiteral("close")});
         orb::TOrbicola* main = driver_->mainWindow();
-        if (!globals::WindowClosedFlags[static_cast<std::size_t>(info_.flag)])
-            fail("the window's closed flag is false after closing");
-        if (main->form(info_.flag))
-            fail("the main window still hands out the closed window");
-        if (!main->startPictureVisible())
-            fail("the start picture is hidden with no window open");
-        if (main->activeWindow())
-            fail("a window is still active after the last one closed");
+        expect(closedFlag(info_), "the window's closed flag is false after closing");
+        expect(!main->form(info_.flag), "the main window still hands out the closed window");
+        expect(main->startPictureVisible(), "the start picture is hidden with no window open");
+        expect(!main->activeWindow(), "a window is still active after the last one closed");
         dropDeferredDeletes();
-        if (closing)
-            fail("the closed window was not destroyed");
+        expect(!closing, "the closed window was not destroyed");
         window_ = nullptr;
         expectOpen_ = false;
         active_ = false;
@@ -215,20 +184,15 @@ public:
             clickButton();
         else if (r < 60)
             togglePause();
-        else if (r < 67)
-            moveTrackBar();
-        else if (r < 75)
-            stepUpDown();
         else if (r < 80)
-            pickDropDown();
+            setControl(r < 67 ? orb::ControlKind::TrackBar : r < 75 ? orb::ControlKind::UpDown
+                                                                    : orb::ControlKind::DropDown);
         else if (r < 82)
-            typeInEdit();
+            setControl(orb::ControlKind::Edit);
         else if (r < 87)
             pressKey();
-        else if (r < 91)
-            deactivateAndBack();
         else if (r < 93)
-            otherWindowInFront();
+            awayAndBack(r >= 91);
         else if (r < 96)
             processEvents();
         else if (r < 98)
@@ -243,21 +207,8 @@ public:
     {
         note("advance " + std::to_string(ms));
         for (int i = 0; i < ms; ++i) {
-            const auto start = Clock::now();
-            gActionStart = start.time_since_epoch().count();
-            watchFloats();
-            const std::int64_t fired = driver_->clock().advance(1);
-            checkFloat("a timer tick");
-            const double took = secondsSince(start);
             ++totals_.virtualMs;
-            if (fired <= 0)
-                continue;
-            totals_.ticks += fired;
-            totals_.slowestTickSeconds = std::max(totals_.slowestTickSeconds, took / double(fired));
-            if (took > settings_.tickLimitSeconds * double(fired))
-                fail(std::to_string(fired) + " timer tick(s) took " + std::to_string(took) + " s");
-            if (expectOpen_ && !stillOpen())
-                fail("the window went away during a timer tick");
+            timedTicks([&] { return driver_->clock().advance(1); });
         }
     }
 
@@ -292,6 +243,11 @@ private:
     }
 
     [[noreturn]] void fail(const std::string& what) { throw Failure{what}; }
+    void expect(bool holds, const char* what, const std::string& when = "")
+    {
+        if (!holds)
+            fail(what + when);
+    }
 
     void note(const std::string& action)
     {
@@ -302,18 +258,10 @@ private:
                  std::to_string(seed_) + ", action " + std::to_string(index_) + ": " + action);
     }
 
-    void drive(const QStringList& actions)
-    {
-        errors_.clear();
-        if (driver_->run(actions) != 0)
-            fail("the driver refused '" + actions.join(QLatin1Char(' ')).toStdString() +
-                 "': " + errors_.join(QLatin1Char(' ')).toStdString());
-    }
-
-    // Runs one action and fails when it takes longer than `limit` seconds or, with `floats`,
-    // leaves the invalid-operation flag raised (Qt's painting raises it itself, so the event
-    // loop's work is not checked).
-    void timed(double limit, const char* what, const std::function<void()>& f, bool floats = true)
+    // Runs one action and fails when it takes longer than the action limit or, with `floats`,
+    // leaves a watched floating-point flag raised (Qt's painting raises them itself, so the
+    // event loop's work is not checked).
+    void timed(const std::string& what, const std::function<void()>& f, bool floats = true)
     {
         const auto start = Clock::now();
         if (floats)
@@ -323,31 +271,49 @@ private:
             checkFloat(what);
         else
             std::feclearexcept(kWatched);
-        const double took = secondsSince(start);
-        if (took > limit)
-            fail(std::string(what) + " took " + std::to_string(took) + " s");
+        if (const double took = secondsSince(start); took > settings_.actionLimitSeconds)
+            fail(what + " took " + std::to_string(took) + " s");
     }
 
-    // A NaN made from numbers, or a number converted to an integer type that cannot hold it,
-    // raises the invalid-operation flag: that is how a NaN or an infinite coordinate would reach
-    // the canvas, which takes whole numbers only. A finite number divided by zero raises the
-    // division flag. With SOAK_TRAP_FLOATS set, the operation itself stops the program (SIGFPE),
-    // for a debugger to show where it is.
-    static constexpr int kWatched = FE_INVALID | FE_DIVBYZERO;
-    static bool trapFloats()
+    // Driver actions as one user action, which the driver must accept.
+    void drive(const std::string& what, const QStringList& actions)
     {
-        static const bool trap = std::getenv("SOAK_TRAP_FLOATS") != nullptr;
-        return trap;
+        note(actions.join(QLatin1Char(' ')).toStdString());
+        errors_.clear();
+        timed(what, [&] {
+            if (driver_->run(actions) != 0)
+                fail("the driver refused '" + actions.join(QLatin1Char(' ')).toStdString() +
+                     "': " + errors_.join(QLatin1Char(' ')).toStdString());
+        });
     }
+
+    // Timer ticks fired by `run`, each within the tick limit and leaving the window open.
+    void timedTicks(const std::function<std::int64_t()>& run)
+    {
+        const auto start = Clock::now();
+        gActionStart = start.time_since_epoch().count();
+        watchFloats();
+        const std::int64_t fired = run();
+        checkFloat("a timer tick");
+        const double took = secondsSince(start);
+        if (fired <= 0)
+            return;
+        totals_.ticks += fired;
+        totals_.slowestTickSeconds = std::max(totals_.slowestTickSeconds, took / double(fired));
+        if (took > settings_.tickLimitSeconds * double(fired))
+            fail(std::to_string(fired) + " timer tick(s) took " + std::to_string(took) + " s");
+        expect(!expectOpen_ || stillOpen(), "the window went away during a timer tick");
+    }
+
     static void watchFloats()
     {
         std::feclearexcept(kWatched);
-        if (trapFloats())
+        if (gTrapFloats)
             feenableexcept(kWatched);
     }
     void checkFloat(const std::string& what)
     {
-        if (trapFloats())
+        if (gTrapFloats)
             fedisableexcept(kWatched);
         const int raised = std::fetestexcept(kWatched);
         std::feclearexcept(kWatched);
@@ -376,9 +342,8 @@ private:
         if (!c)
             return advance(pick(1, 100));
         note("click " + c->name.toStdString());
-        timed(settings_.actionLimitSeconds, "a click", [&] {
-            if (!window_->click(c->name))
-                fail("an enabled button refused a click");
+        timed("a click", [&] {
+            expect(window_->click(c->name), "an enabled button refused a click");
         });
     }
 
@@ -387,80 +352,54 @@ private:
         for (orb::Control* c : usable({orb::ControlKind::Check}))
             if (c->name == QLatin1String("pausa") || c->name == QLatin1String("paus")) {
                 note("click " + c->name.toStdString());
-                timed(settings_.actionLimitSeconds, "pausing", [&] { window_->click(c->name); });
-                return;
+                return timed("pausing", [&] { window_->click(c->name); });
             }
         advance(pick(1, 100));
     }
 
-    void moveTrackBar()
+    // A track bar, an up-down, a drop-down or an edit set to a value it must take (an edit may
+    // refuse its text), or an up-down's arrow clicked.
+    void setControl(orb::ControlKind kind)
     {
-        orb::Control* c = pickOf(usable({orb::ControlKind::TrackBar}));
-        auto* slider = c ? qobject_cast<QSlider*>(c->widget) : nullptr;
-        if (!slider)
-            return advance(pick(1, 100));
-        // The ends of the range often, any position otherwise.
-        const int r = pick(0, 9);
-        const int v = r == 0 ? slider->minimum() : r == 1 ? slider->maximum()
-                                                          : pick(slider->minimum(), slider->maximum());
-        note("set " + c->name.toStdString() + " " + std::to_string(v));
-        timed(settings_.actionLimitSeconds, "moving a track bar", [&] {
-            if (!window_->setValue(c->name, QString::number(v)))
-                fail("a track bar refused a position within its range");
+        std::vector<orb::Control*> list = usable({kind});
+        std::erase_if(list, [](orb::Control* c) {
+            const auto* e = qobject_cast<QLineEdit*>(c->widget);
+            return c->kind == orb::ControlKind::Edit && (!e || e->isReadOnly());
         });
-    }
-
-    void stepUpDown()
-    {
-        orb::Control* c = pickOf(usable({orb::ControlKind::UpDown}));
+        orb::Control* c = pickOf(list);
         if (!c)
             return advance(pick(1, 100));
-        if (chance(25)) {
-            const int v = pick(c->minimum, c->maximum);
-            note("set " + c->name.toStdString() + " " + std::to_string(v));
-            timed(settings_.actionLimitSeconds, "setting an up-down", [&] {
-                if (!window_->setValue(c->name, QString::number(v)))
-                    fail("an up-down refused a position within its range");
-            });
-            return;
+        QString value;
+        if (kind == orb::ControlKind::TrackBar) {
+            // The ends of the range often, any position otherwise.
+            const auto* slider = qobject_cast<QSlider*>(c->widget);
+            const int r = pick(0, 9);
+            value = QString::number(r == 0 ? slider->minimum() : r == 1 ? slider->maximum()
+                                                                        : pick(slider->minimum(), slider->maximum()));
+        } else if (kind == orb::ControlKind::UpDown && chance(25)) {
+            value = QString::number(pick(c->minimum, c->maximum));
+        } else if (kind == orb::ControlKind::UpDown) {
+            // Its arrows, as a user clicks them: up first, down second.
+            const auto arrows = c->widget->findChildren<QToolButton*>();
+            expect(arrows.size() == 2, "an up-down without its two arrows");
+            const bool up = chance(50);
+            note(std::string(up ? "up " : "down ") + c->name.toStdString());
+            return timed("an up-down arrow", [&] { arrows[up ? 0 : 1]->click(); });
+        } else if (kind == orb::ControlKind::DropDown) {
+            const int n = qobject_cast<QComboBox*>(c->widget)->count();
+            if (n == 0)
+                return advance(pick(1, 100));
+            value = QString::number(pick(0, n - 1));
+        } else {
+            static const char* const kTexts[] = {"", "0", "1", "-1", "7", "12", "3.5", "3,5", "1e308",
+                                                 "99999999999", "-2147483648", "abc", " 4 ", "+"};
+            value = QString::fromLatin1(kTexts[pick(0, int(std::size(kTexts)) - 1)]);
         }
-        // Its arrows, as a user clicks them: up first, down second.
-        const auto arrows = c->widget->findChildren<QToolButton*>();
-        if (arrows.size() != 2)
-            fail("an up-down without its two arrows");
-        const bool up = chance(50);
-        note(std::string(up ? "up " : "down ") + c->name.toStdString());
-        timed(settings_.actionLimitSeconds, "an up-down arrow", [&] { arrows[up ? 0 : 1]->click(); });
-    }
-
-    void pickDropDown()
-    {
-        orb::Control* c = pickOf(usable({orb::ControlKind::DropDown}));
-        auto* combo = c ? qobject_cast<QComboBox*>(c->widget) : nullptr;
-        if (!combo || combo->count() == 0)
-            return advance(pick(1, 100));
-        const int v = pick(0, combo->count() - 1);
-        note("set " + c->name.toStdString() + " " + std::to_string(v));
-        timed(settings_.actionLimitSeconds, "choosing a drop-down item", [&] {
-            if (!window_->setValue(c->name, QString::number(v)))
-                fail("a drop-down refused one of its items");
+        note("set " + c->name.toStdString() + " '" + value.toStdString() + "'");
+        timed("setting " + c->name.toStdString(), [&] {
+            expect(window_->setValue(c->name, value) || kind == orb::ControlKind::Edit,
+                   "a control refused a value within its range");
         });
-    }
-
-    void typeInEdit()
-    {
-        std::vector<orb::Control*> edits;
-        for (orb::Control* c : usable({orb::ControlKind::Edit}))
-            if (auto* e = qobject_cast<QLineEdit*>(c->widget); e && !e->isReadOnly())
-                edits.push_back(c);
-        orb::Control* c = pickOf(edits);
-        if (!c)
-            return advance(pick(1, 100));
-        static const char* const kTexts[] = {"", "0", "1", "-1", "7", "12", "3.5", "3,5", "1e308",
-                                             "99999999999", "-2147483648", "abc", " 4 ", "+"};
-        const QString text = QString::fromLatin1(kTexts[pick(0, int(std::size(kTexts)) - 1)]);
-        note("type '" + text.toStdString() + "' in " + c->name.toStdString());
-        timed(settings_.actionLimitSeconds, "typing in an edit", [&] { window_->setValue(c->name, text); });
     }
 
     void pressKey()
@@ -470,84 +409,53 @@ private:
                                     Qt::Key_Minus, Qt::Key_A,      Qt::Key_P,     Qt::Key_Tab};
         const int key = chance(60) ? int(Qt::Key_Return) : kKeys[pick(0, int(std::size(kKeys)) - 1)];
         note("key " + std::to_string(key));
-        timed(settings_.actionLimitSeconds, "a key", [&] { window_->pressKey(key); });
+        timed("a key", [&] { window_->pressKey(key); });
     }
 
-    // Another child or the frame comes to the front, the clock runs, the window comes back.
-    void deactivateAndBack()
+    // The frame, or another built window opened in front (only at the smaller sizes, where two
+    // windows' pictures fit easily in memory), comes to the front; the clock runs; the window
+    // comes back and takes up its timer as it was.
+    void awayAndBack(bool otherWindow)
     {
-        orb::Timer* t = window_->animationTimer();
-        const bool wasRunning = t->enabled();
-        note("deactivate");
-        timed(
-            settings_.actionLimitSeconds, "deactivating",
-            [&] { drive({QStringLiteral("deactivate")}); });
+        std::vector<const orb::WindowInfo*> others;
+        for (const orb::WindowInfo* w : registeredWindows())
+            if (w->flag != info_.flag && otherWindow && size_.width() * size_.height() <= 1916 * 1000)
+                others.push_back(w);
+        const orb::WindowInfo* other = pickOf(others);
+        const bool wasRunning = window_->animationTimer()->enabled();
+        if (other) {
+            drive("opening another window", {QStringLiteral("open"), className(*other)});
+            expect(driver_->target() && driver_->target() != window_.data(), "the other window did not open");
+        } else {
+            drive("deactivating", {QStringLiteral("deactivate")});
+        }
         active_ = false;
-        checkOpen("deactivating");
+        checkOpen("going behind");
         advance(pick(0, 300));
-        checkOpen("the clock running behind the frame");
-        note("activate");
-        timed(
-            settings_.actionLimitSeconds, "activating",
-            [&] { drive({QStringLiteral("activate")}); });
+        checkOpen("the clock running behind");
+        if (other) {
+            drive("closing the other window", {QStringLiteral("close")});
+            dropDeferredDeletes();
+            expect(closedFlag(*other), "the other window's closed flag is false after closing it");
+            drive("bringing the window back", {QStringLiteral("open"), className(info_)});
+            expect(driver_->target() == window_.data(), "choosing an open window's menu item made a new window");
+        } else {
+            drive("activating", {QStringLiteral("activate")});
+        }
         active_ = true;
-        checkOpen("activating");
-        checkResumed(wasRunning);
-    }
-
-    void checkResumed(bool wasRunning)
-    {
+        checkOpen("coming back");
         const bool running = window_->animationTimer()->enabled();
         if (window_->remembersRunning() && running != wasRunning)
             fail(std::string("the timer is ") + (running ? "running" : "stopped") +
                  " after reactivation, but was " + (wasRunning ? "running" : "stopped"));
-        if (!window_->remembersRunning() && !running)
-            fail("the animation timer is stopped after reactivation");
-    }
-
-    // Another built window opens in front of this one, runs a while and closes. Only at the
-    // smaller sizes, where two windows' pictures fit easily in memory.
-    void otherWindowInFront()
-    {
-        std::vector<const orb::WindowInfo*> others;
-        for (const orb::WindowInfo* w : registeredWindows())
-            if (w->flag != info_.flag)
-                others.push_back(w);
-        if (others.empty() || size_.width() * size_.height() > 1916 * 1000)
-            return deactivateAndBack();
-        const orb::WindowInfo& other = *pickOf(others);
-        const bool wasRunning = window_->animationTimer()->enabled();
-        note("open " + std::string(other.className));
-        timed(settings_.actionLimitSeconds, "opening another window",
-              [&] { drive({QStringLiteral("open"), className(other)}); });
-        if (!driver_->target() || driver_->target() == window_.data())
-            fail("the other window did not open");
-        active_ = false;
-        checkOpen("opening another window");
-        advance(pick(0, 300));
-        checkOpen("the clock running behind another window");
-        note("close " + std::string(other.className));
-        timed(
-            settings_.actionLimitSeconds, "closing the other window",
-            [&] { drive({QStringLiteral("close")}); });
-        dropDeferredDeletes();
-        if (!globals::WindowClosedFlags[static_cast<std::size_t>(other.flag)])
-            fail("the other window's closed flag is false after closing it");
-        note("open " + std::string(info_.className));
-        timed(settings_.actionLimitSeconds, "bringing the window back",
-              [&] { drive({QStringLiteral("open"), className(info_)}); });
-        if (driver_->target() != window_.data())
-            fail("choosing an open window's menu item made a new window");
-        active_ = true;
-        checkOpen("bringing the window back");
-        checkResumed(wasRunning);
+        expect(window_->remembersRunning() || running, "the animation timer is stopped after reactivation");
     }
 
     // What the program's event loop would do between ticks: repaints, layouts, deletions.
     void processEvents()
     {
         note("events");
-        timed(settings_.actionLimitSeconds, "processing events", [&] {
+        timed("processing events", [&] {
             driver_->mainWindow()->setUpdatesEnabled(true);
             QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
             if (chance(30))
@@ -569,20 +477,8 @@ private:
         if (!t->enabled())
             return advance(pick(1, 100));
         note("tick " + std::to_string(n));
-        for (int i = 0; i < n && t->enabled(); ++i) {
-            const auto start = Clock::now();
-            gActionStart = start.time_since_epoch().count();
-            watchFloats();
-            t->fire();
-            checkFloat("a timer tick");
-            const double took = secondsSince(start);
-            ++totals_.ticks;
-            totals_.slowestTickSeconds = std::max(totals_.slowestTickSeconds, took);
-            if (took > settings_.tickLimitSeconds)
-                fail("a timer tick took " + std::to_string(took) + " s");
-            if (expectOpen_ && !stillOpen())
-                fail("the window went away during a timer tick");
-        }
+        for (int i = 0; i < n && t->enabled(); ++i)
+            timedTicks([&] { return t->fire(), std::int64_t{1}; });
     }
 
     bool stillOpen() const
@@ -596,42 +492,32 @@ private:
     void checkOpen(const std::string& after)
     {
         const std::string when = " (after " + after + ")";
-        if (!window_)
-            fail("the window was destroyed" + when);
+        expect(window_, "the window was destroyed", when);
         orb::TOrbicola* main = driver_->mainWindow();
-        if (!stillOpen())
-            fail("the main window no longer hands out the window" + when);
-        if (globals::WindowClosedFlags[static_cast<std::size_t>(info_.flag)])
-            fail("the closed flag is true while the window is open" + when);
-        if (main->startPictureVisible())
-            fail("the start picture shows while a window is open" + when);
+        expect(stillOpen(), "the main window no longer hands out the window", when);
+        expect(!closedFlag(info_), "the closed flag is true while the window is open", when);
+        expect(!main->startPictureVisible(), "the start picture shows while a window is open", when);
         if (window_->clientWidth() != size_.width() || window_->clientHeight() != size_.height())
             fail("the surface is " + std::to_string(window_->clientWidth()) + "x" +
                  std::to_string(window_->clientHeight()) + when);
-        if (active_ && (!window_->isActiveChild() || main->activeWindow() != window_))
-            fail("the window is not the active child" + when);
-        if (!active_) {
-            if (window_->isActiveChild())
-                fail("the window believes it is active behind another" + when);
-            if (!window_->keepsRunningWhenInactive() && window_->animationTimer()->enabled())
-                fail("the animation timer runs while the window is inactive" + when);
-        }
+        expect(!active_ || (window_->isActiveChild() && main->activeWindow() == window_), "the window is not the active child",
+               when);
+        expect(active_ || !window_->isActiveChild(), "the window believes it is active behind another", when);
+        expect(active_ || window_->keepsRunningWhenInactive() || !window_->animationTimer()->enabled(),
+               "the animation timer runs while the window is inactive", when);
     }
 
     // A language file's texts: up to the 100 characters a text may have, accents included.
     void fillCustomSlot()
     {
         static const char* const kPieces[] = {"a", "Wm", "é", "ß", "€", " ", "|", "—", "日", "0"};
-        auto text = [&] {
-            std::string s;
-            const int n = pick(0, 100);
-            for (int i = 0; i < n; ++i)
-                s += kPieces[pick(0, int(std::size(kPieces)) - 1)];
-            return s;
-        };
         for (texts::TextTable* table : {&texts::HintTexts, &texts::CaptionTexts, &texts::MenuTexts})
-            for (int row = 0; row < table->rows(); ++row)
-                table->set(row, texts::Custom, text());
+            for (int row = 0; row < table->rows(); ++row) {
+                std::string s;
+                for (int i = pick(0, 100); i > 0; --i)
+                    s += kPieces[pick(0, int(std::size(kPieces)) - 1)];
+                table->set(row, texts::Custom, s);
+            }
     }
 
     const orb::WindowInfo& info_;
@@ -649,31 +535,17 @@ private:
     int index_ = -1;
 };
 
+// A number from the environment, or the fallback when it is unset or not a number.
 template <typename T>
 T envNumber(const char* name, T fallback)
 {
     const char* v = std::getenv(name);
-    if (!v || !*v)
-        return fallback;
-    std::istringstream in(v);
+    std::istringstream in(v ? v : "");
     T value{};
-    if (!(in >> value))
-        return fallback;
-    return value;
+    return in >> value ? value : fallback;
 }
 
 }  // namespace
-
-Totals& Totals::operator+=(const Totals& o)
-{
-    rounds += o.rounds;
-    opens += o.opens;
-    actions += o.actions;
-    ticks += o.ticks;
-    virtualMs += o.virtualMs;
-    slowestTickSeconds = std::max(slowestTickSeconds, o.slowestTickSeconds);
-    return *this;
-}
 
 Settings settingsFromEnvironment()
 {
@@ -703,14 +575,17 @@ Totals soakWindow(const orb::WindowInfo& info, const Settings& settings,
     Totals totals;
     const auto start = Clock::now();
     const int sizes = static_cast<int>(settings.sizes.size());
-    for (int r = 0;; ++r) {
+    for (int r = 0; failures.size() < 3; ++r) {
         if (settings.rounds ? r >= *settings.rounds
                             : r >= sizes && secondsSince(start) >= settings.secondsPerWindow)
             break;
-        if (failures.size() >= 3)
-            break;
         const QSize size = settings.sizes[static_cast<std::size_t>(r % sizes)];
-        const std::uint32_t seed = roundSeed(settings.seed, info.flag, r);
+        // Every round's seed from the base seed, the window and the round (a splitmix64 step).
+        std::uint64_t x = ((std::uint64_t{settings.seed} << 32) ^ (std::uint64_t(info.flag) << 20) ^
+                           std::uint64_t(r)) + 0x9E3779B97F4A7C15ull;
+        x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ull;
+        x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
+        const auto seed = static_cast<std::uint32_t>(x ^ (x >> 31));
         ++totals.rounds;
         Round round(info, size, seed, settings, totals);
         try {
@@ -772,23 +647,13 @@ MemoryResult openCloseMemory(const orb::WindowInfo& info, QSize size, int warmup
     return result;
 }
 
-std::size_t allocatedBytes()
-{
 #ifdef SOAK_ASAN
-    return __sanitizer_get_current_allocated_bytes();
+std::size_t allocatedBytes() { return __sanitizer_get_current_allocated_bytes(); }
+bool allocatedBytesExact() { return true; }
 #else
-    return mallinfo2().uordblks;
+std::size_t allocatedBytes() { return mallinfo2().uordblks; }
+bool allocatedBytesExact() { return false; }
 #endif
-}
-
-bool allocatedBytesExact()
-{
-#ifdef SOAK_ASAN
-    return true;
-#else
-    return false;
-#endif
-}
 
 void installWatchdog(double hangSeconds)
 {
@@ -798,18 +663,19 @@ void installWatchdog(double hangSeconds)
         __sanitizer_set_death_callback(&writeWhere);
 #else
         for (int sig : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT})
-            std::signal(sig, &crashHandler);
+            std::signal(sig, [](int s) {
+                writeWhere();
+                std::signal(s, SIG_DFL);
+                std::raise(s);
+            });
 #endif
         std::thread([hangSeconds] {
             for (;;) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(500));
                 const std::int64_t began = gActionStart.load();
-                if (began == 0)
-                    continue;
-                const double took =
-                    std::chrono::duration<double>(Clock::now().time_since_epoch() -
-                                                  Clock::duration(began)).count();
-                if (took > hangSeconds) {
+                const double took = std::chrono::duration<double>(Clock::now().time_since_epoch() -
+                                                                  Clock::duration(began)).count();
+                if (began != 0 && took > hangSeconds) {
                     const std::lock_guard<std::mutex> lock(gWhereMutex);
                     std::fprintf(stderr, "\nsoak: no progress for %.0f s in %s\n", took, gWhere);
                     std::abort();

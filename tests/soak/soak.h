@@ -37,7 +37,6 @@ struct Totals {
     std::int64_t ticks = 0;
     std::int64_t virtualMs = 0;
     double slowestTickSeconds = 0;
-    Totals& operator+=(const Totals& o);
 };
 
 // The windows that are built (have a form), in flag order.
@@ -45,7 +44,7 @@ std::vector<const orb::WindowInfo*> registeredWindows();
 
 // Random use of one window in rounds (open at one of the sizes, act, close) until its time is
 // spent and every size had a round. Each failure found is added to `failures`, with how to
-// replay it; a round stops at its first failure.
+// replay it; a round stops at its first failure, the soak after three.
 Totals soakWindow(const orb::WindowInfo& info, const Settings& settings,
                   std::vector<std::string>& failures);
 

@@ -13,10 +13,6 @@
 
 namespace {
 
-// What the random use of all windows did, printed at the end (the long run's report).
-soak::Totals g_all;
-int g_windows = 0;
-
 class SoakEnvironment : public ::testing::Environment {
 public:
     void SetUp() override
@@ -33,16 +29,6 @@ public:
         std::printf("soak: seed %u, %g s and rounds of %d actions per window\n", s.seed,
                     s.secondsPerWindow, s.actionsPerRound);
     }
-    void TearDown() override
-    {
-        if (g_windows == 0)
-            return;
-        std::printf("soak: %d windows, %lld rounds, %lld openings, %lld actions, %lld timer ticks, "
-                    "%.1f s of virtual time; slowest tick %.1f ms\n",
-                    g_windows, static_cast<long long>(g_all.rounds), static_cast<long long>(g_all.opens),
-                    static_cast<long long>(g_all.actions), static_cast<long long>(g_all.ticks),
-                    double(g_all.virtualMs) / 1000.0, g_all.slowestTickSeconds * 1000.0);
-    }
 };
 const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new SoakEnvironment);
 
@@ -53,6 +39,7 @@ std::string windowName(const ::testing::TestParamInfo<const orb::WindowInfo*>& p
 
 class RandomUse : public ::testing::TestWithParam<const orb::WindowInfo*> {};
 
+// Prints what the window went through, one line that scripts/soak.sh adds up over the windows.
 TEST_P(RandomUse, KeepsTheProtocolAndEveryTickShortAtEverySize)
 {
     const soak::Settings settings = soak::settingsFromEnvironment();
@@ -64,8 +51,6 @@ TEST_P(RandomUse, KeepsTheProtocolAndEveryTickShortAtEverySize)
                 static_cast<long long>(t.opens), static_cast<long long>(t.actions),
                 static_cast<long long>(t.ticks), double(t.virtualMs) / 1000.0,
                 t.slowestTickSeconds * 1000.0);
-    g_all += t;
-    ++g_windows;
     for (const std::string& f : failures)
         ADD_FAILURE() << f;
     // Every size had its round.
@@ -79,20 +64,16 @@ INSTANTIATE_TEST_SUITE_P(Windows, RandomUse, ::testing::ValuesIn(soak::registere
 // glyphs, styles) and are not counted.
 class OpenClose : public ::testing::TestWithParam<const orb::WindowInfo*> {};
 
-// 640 bytes an opening; outside the sanitizer build, plus what the C library's per-thread cache
-// of freed blocks may hold when the count is taken (it fills over the first few dozen openings).
-std::int64_t memoryTolerance()
-{
-    return 64 * 1024 + (soak::allocatedBytesExact() ? 0 : 256 * 1024);
-}
-
 TEST_P(OpenClose, AHundredTimesLeavesMemoryWhereItStarted)
 {
     const soak::MemoryResult r = soak::openCloseMemory(*GetParam(), QSize(530, 345), 5, 100, 7);
     ASSERT_EQ(r.failure, "");
     std::printf("soak: %s: heap growth over 100 openings: %lld bytes\n",
                 std::string(GetParam()->className).c_str(), static_cast<long long>(r.growth));
-    EXPECT_LT(r.growth, memoryTolerance());
+    // 640 bytes an opening; outside the sanitizer build, plus what the C library's per-thread
+    // cache of freed blocks may hold when the count is taken (it fills over the first few dozen
+    // openings).
+    EXPECT_LT(r.growth, 64 * 1024 + (soak::allocatedBytesExact() ? 0 : 256 * 1024));
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, OpenClose, ::testing::ValuesIn(soak::registeredWindows()), windowName);
