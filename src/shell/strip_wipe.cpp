@@ -8,10 +8,17 @@ namespace orb {
 void composeStripWipe(raster::Bitmap& frame, const raster::Bitmap& leaving,
                       const raster::Bitmap& target, int strip, int lastStrip, int width, int height)
 {
-    raster::Canvas& c = frame.canvas();
-    c.draw(0, 0, leaving);
+    frame.canvas().draw(0, 0, leaving);
+    copyStrips(frame, target, strip, lastStrip, width, height);
+}
+
+void copyStrips(raster::Bitmap& leaving, const raster::Bitmap& target, int strip, int lastStrip,
+                int width, int height)
+{
+    raster::Canvas& c = leaving.canvas();
     for (int j = 0; j <= lastStrip; ++j) {
-        // Strip j of the target view: from x = j strip, `width` pixels wide.
+        // Strip j of the target view: from x = j strip, `width` pixels wide. The canvas copies
+        // only the pixels that lie in both pictures.
         const raster::Rect r{j * strip, 0, j * strip + width, height};
         c.copyRect(r, target.canvas(), r);
     }

@@ -11,6 +11,13 @@ namespace orb {
 void composeStripWipe(raster::Bitmap& frame, const raster::Bitmap& leaving,
                       const raster::Bitmap& target, int strip, int lastStrip, int width, int height);
 
+// The wipe's strips laid in place: for j = 0 .. lastStrip, the rectangle (j strip, 0,
+// j strip + width, height) of `target` is copied into the same rectangle of `leaving`, which is
+// then the picture to show. Whatever of a strip lies outside either picture is left out: the two
+// views may differ in size.
+void copyStrips(raster::Bitmap& leaving, const raster::Bitmap& target, int strip, int lastStrip,
+                int width, int height);
+
 // A tick of a running wipe whose strips grow one pixel a tick up to `strip` pixels: while
 // step < strip it composes the frame with strips `step` pixels wide and returns false; once the
 // strips are full it leaves the frame as it is and returns true (the wipe ends: the caller shows

@@ -1073,6 +1073,40 @@ void returnKey(QPainter& p, double)
     arrowHead(p, {3.6, 9.4}, kPi, 3.2, 2.4, kInk);
 }
 
+// The spinning top's view buttons: the cone on its tip with the disc on top, light blue with a
+// blue disc, as the window draws it.
+void trottolaCone(QPainter& p, QPointF tip, QPointF centre, double rx, double ry)
+{
+    p.setPen(pen(kInk, 0.8));
+    p.setBrush(kSky);
+    p.drawPolygon(QPolygonF{tip, centre + QPointF(-rx, 0), centre + QPointF(rx, 0)});
+    p.setPen(pen(kDarkBlue, 0.9));
+    p.setBrush(kBlue);
+    p.drawEllipse(centre, rx, ry);
+}
+
+// From the side: the top leaning on its table.
+void trottolaLaterale(QPainter& p, double)
+{
+    p.setPen(pen(kGrey, 0.8));
+    p.setBrush(QColor(220, 220, 220));
+    p.drawRect(QRectF(0.8, 12.6, 14.4, 2.6));
+    trottolaCone(p, {7.0, 12.6}, {9.4, 3.6}, 4.6, 1.7);
+}
+
+// From above: the path of the disc's centre round the tip, and the top leaning along it.
+void trottolaSuperiore(QPainter& p, double)
+{
+    const QPointF tip(8, 6.4);
+    p.setPen(QPen(kGrey, 0.8, Qt::DashLine));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(tip, 5.6, 5.6);
+    trottolaCone(p, tip, {8, 11.4}, 3.6, 3.0);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kInk);
+    p.drawEllipse(tip, 1.0, 1.0);
+}
+
 }  // namespace
 
 std::vector<Glyph> imageListGlyphs()
@@ -1116,6 +1150,8 @@ std::vector<Glyph> buttonGlyphs()
         {QStringLiteral("comp"), componentsButton},
         {QStringLiteral("risul"), weightButton},
         {QStringLiteral("invio"), returnKey},
+        {QStringLiteral("laterale"), trottolaLaterale},
+        {QStringLiteral("superiore"), trottolaSuperiore},
     };
 }
 

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "celestial/preces_form.h"
+#include "celestial/trottola_form.h"
 #include "earthmoon/fasilun_form.h"
 #include "earthmoon/maree_form.h"
 #include "earthmoon/motilunar_form.h"
@@ -58,6 +59,7 @@ const std::array<FormFactory, 31> kFactories = [] {
     f[9] = &make<Tcaduta>;
     f[15] = &make<Tvarpeso>;
     f[22] = &make<Tkdue>;
+    f[25] = &make<Tspins>;
     return f;
 }();
 }  // namespace

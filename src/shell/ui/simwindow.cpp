@@ -18,17 +18,13 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "shell/colours.h"
 #include "shell/globals.h"
 #include "shell/texts.h"
 #include "shell/ui/glyphs.h"
 #include "shell/ui/platform.h"
 
 namespace orb {
-
-namespace {
-// The system's button-face colour, the background of a window before anything is drawn.
-constexpr raster::Color kButtonFace = raster::rgb(240, 240, 240);
-}
 
 // The application-wide hint handler: it routes each hint to the window that owns the control
 // under the pointer, if that window shows hints in a line of its own.
