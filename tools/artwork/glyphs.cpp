@@ -1107,6 +1107,32 @@ void trottolaSuperiore(QPainter& p, double)
     p.drawEllipse(tip, 1.0, 1.0);
 }
 
+// The central-forces buttons: a satellite high on its orbit round the central body, with the one
+// vector that the button shows, in its colour in the window (darkened where the tool bar is pale).
+const QPointF kCentraliSatellite(11.5, 4.7);
+
+void centraliOrbit(QPainter& p)
+{
+    p.setPen(pen(kGrey, 0.8));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPointF(8, 9), 7.0, 5.0);
+    p.setPen(pen(kOrange, 0.6));
+    p.setBrush(kYellow);
+    p.drawEllipse(QPointF(5.2, 9), 1.8, 1.8);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kInk);
+    p.drawEllipse(kCentraliSatellite, 1.1, 1.1);
+}
+
+// The button of one vector: the orbit with the vector from the satellite to `tip`.
+GlyphPainter centraliVector(QPointF tip, const QColor& colour)
+{
+    return [tip, colour](QPainter& p, double) {
+        centraliOrbit(p);
+        arrow(p, kCentraliSatellite, tip, colour, 1.4, 3.0, 2.0);
+    };
+}
+
 }  // namespace
 
 std::vector<Glyph> imageListGlyphs()
@@ -1152,6 +1178,13 @@ std::vector<Glyph> buttonGlyphs()
         {QStringLiteral("invio"), returnKey},
         {QStringLiteral("laterale"), trottolaLaterale},
         {QStringLiteral("superiore"), trottolaSuperiore},
+        // The force, towards the central body; the velocity, along the path the way the satellite
+        // goes (anticlockwise); the tangential acceleration, shorter along the path (it speeds up
+        // on its way from the far end towards the body); the centripetal one, across the path.
+        {QStringLiteral("forza"), centraliVector({7.0, 8.3}, kRed)},
+        {QStringLiteral("velo"), centraliVector({5.2, 2.1}, kForceGreen)},
+        {QStringLiteral("accet"), centraliVector({7.4, 3.0}, QColor(190, 30, 190))},
+        {QStringLiteral("accec"), centraliVector({9.6, 9.4}, kForceCyan)},
     };
 }
 
