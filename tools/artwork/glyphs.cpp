@@ -906,6 +906,21 @@ void rotatingFrame(QPainter& p, double)
     axes(p, origin, 25, 9.0, kInk);
 }
 
+// The Earth's oscillations: a globe with its axis and an arrow turning round it.
+void oscillazionebTurn(QPainter& p, double)
+{
+    p.setPen(pen(kDarkBlue, 0.8));
+    p.setBrush(kBlue);
+    p.drawEllipse(QPointF(8, 9), 4.6, 4.6);
+    p.setPen(pen(kInk, 1.0));
+    p.drawLine(QPointF(8, 2.0), QPointF(8, 15.5));
+    QPainterPath turn;
+    const QRectF ring(1.5, 0.8, 13, 5);
+    turn.arcMoveTo(ring, 200);
+    turn.arcTo(ring, 200, 140);
+    curvedArrow(p, turn, kRed, 1.2, 2.6, 1.9);
+}
+
 // A turning disc seen from above, its rim blue on a pale face.
 void disc(QPainter& p)
 {
@@ -1163,6 +1178,7 @@ std::vector<Glyph> buttonGlyphs()
         {QStringLiteral("vettorig"), attractionArrows},
         {QStringLiteral("vettoric"), centrifugalArrows},
         {QStringLiteral("vettorir"), resultantArrows},
+        {QStringLiteral("rotazion"), oscillazionebTurn},
         {QStringLiteral("fisso"), fixedFrame},
         {QStringLiteral("mobile"), rotatingFrame},
         {QStringLiteral("esterno"), outwardPaths},
