@@ -23,6 +23,7 @@
 #include "solarsystem/pkeplero_form.h"
 #include "solarsystem/tkeplero_form.h"
 #include "solarsystem/skeplero_form.h"
+#include "solarsystem/temame_form.h"
 
 namespace orb {
 
@@ -58,6 +59,7 @@ const std::array<FormFactory, 31> kFactories = [] {
     f[9] = &make<Tcaduta>;
     f[15] = &make<Tvarpeso>;
     f[22] = &make<Tkdue>;
+    f[23] = &make<Ttema>;
     return f;
 }();
 }  // namespace
