@@ -1148,6 +1148,37 @@ GlyphPainter centraliVector(QPointF tip, const QColor& colour)
     };
 }
 
+// The line of sight: from the Earth through the planet, a dotted line out to a star.
+void temameLineOfSight(QPainter& p, double scale)
+{
+    const QPointF earth(3.0, 13.0), planet(8.5, 7.5), star(13.5, 2.5);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kInk);
+    for (int k = 0; k < 4; ++k) {
+        // Dots on device pixel centres, so that the small picture keeps them sharp.
+        const QPointF at = planet + (star - planet) * (0.2 + 0.2 * k);
+        const QPointF snapped((std::floor(at.x() * scale) + 0.5) / scale,
+                              (std::floor(at.y() * scale) + 0.5) / scale);
+        p.drawEllipse(snapped, 0.6, 0.6);
+    }
+    p.setPen(pen(kInk, 0.9));
+    p.drawLine(earth, planet);
+    p.setPen(pen(kDarkBlue, 0.8));
+    p.setBrush(kBlue);
+    p.drawEllipse(earth, 2.4, 2.4);
+    p.setPen(pen(kDarkRed, 0.8));
+    p.setBrush(kRed);
+    p.drawEllipse(planet, 1.8, 1.8);
+    QPolygonF spikes;
+    for (int k = 0; k < 8; ++k) {
+        const double r = k % 2 == 0 ? 2.4 : 0.9;
+        spikes << star + QPointF(r * std::sin(k * 45 * kDeg), -r * std::cos(k * 45 * kDeg));
+    }
+    p.setPen(pen(kOrange, 0.5));
+    p.setBrush(kYellow);
+    p.drawPolygon(spikes);
+}
+
 }  // namespace
 
 std::vector<Glyph> imageListGlyphs()
@@ -1201,6 +1232,7 @@ std::vector<Glyph> buttonGlyphs()
         {QStringLiteral("velo"), centraliVector({5.2, 2.1}, kForceGreen)},
         {QStringLiteral("accet"), centraliVector({7.4, 3.0}, QColor(190, 30, 190))},
         {QStringLiteral("accec"), centraliVector({9.6, 9.4}, kForceCyan)},
+        {QStringLiteral("visione"), temameLineOfSight},
     };
 }
 

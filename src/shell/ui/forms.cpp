@@ -25,6 +25,7 @@
 #include "solarsystem/pkeplero_form.h"
 #include "solarsystem/tkeplero_form.h"
 #include "solarsystem/skeplero_form.h"
+#include "solarsystem/temame_form.h"
 
 namespace orb {
 
@@ -62,6 +63,7 @@ const std::array<FormFactory, 31> kFactories = [] {
     f[22] = &make<Tkdue>;
     f[25] = &make<Tspins>;
     f[1] = &make<Tfcen>;
+    f[23] = &make<Ttema>;
     return f;
 }();
 }  // namespace
