@@ -361,7 +361,9 @@ private:
     // refuse its text), or an up-down's arrow clicked.
     void setControl(orb::ControlKind kind)
     {
-        std::vector<orb::Control*> list = usable({kind});
+        // Spin buttons are clicked as up-downs are, and have no value to set.
+        std::vector<orb::Control*> list =
+            kind == orb::ControlKind::UpDown ? usable({kind, orb::ControlKind::Spin}) : usable({kind});
         std::erase_if(list, [](orb::Control* c) {
             const auto* e = qobject_cast<QLineEdit*>(c->widget);
             return c->kind == orb::ControlKind::Edit && (!e || e->isReadOnly());
@@ -376,7 +378,7 @@ private:
             const int r = pick(0, 9);
             value = QString::number(r == 0 ? slider->minimum() : r == 1 ? slider->maximum()
                                                                         : pick(slider->minimum(), slider->maximum()));
-        } else if (kind == orb::ControlKind::UpDown && chance(25)) {
+        } else if (c->kind == orb::ControlKind::UpDown && chance(25)) {
             value = QString::number(pick(c->minimum, c->maximum));
         } else if (kind == orb::ControlKind::UpDown) {
             // Its arrows, as a user clicks them: up first, down second.

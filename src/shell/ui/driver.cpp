@@ -87,7 +87,8 @@ QString Driver::usage()
         "  uncover          the target window is uncovered: the system asks it to paint itself\n"
         "  advance MS       advance the virtual clock by MS ms, firing every enabled timer when due\n"
         "  tick [N]         N ticks (default 1) of the target window's animation timer\n"
-        "  click NAME       click the target window's control NAME\n"
+        "  click NAME       click the target window's control NAME (NAME.up, NAME.down: an arrow of\n"
+        "                   an up-down or a spin button)\n"
         "  set NAME VALUE   position of a track bar or up-down, index of a drop-down, text of an edit\n"
         "  key KEY          press KEY in the target window (Return, F1, ...)\n"
         "  save FILE        the target window's client surface (.png or .ppm)\n"
@@ -276,7 +277,7 @@ void Driver::action(const QString& verb, QStringList& rest)
     if (verb == QLatin1String("click")) {
         const QString name = take(rest, QStringLiteral("control name"));
         SimWindow& w = requireTarget();
-        if (!w.control(name))
+        if (!w.clickTarget(name))
             throw Failure{QStringLiteral("unknown control %1").arg(name)};
         if (!w.click(name))
             throw Failure{QStringLiteral("control %1 cannot be clicked (disabled or not a button)").arg(name)};

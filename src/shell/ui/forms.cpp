@@ -22,6 +22,7 @@
 #include "rotation/ciclone_form.h"
 #include "rotation/gravi_form.h"
 #include "rotation/peso_form.h"
+#include "solarsystem/camsole_form.h"
 #include "solarsystem/pkeplero_form.h"
 #include "solarsystem/tkeplero_form.h"
 #include "solarsystem/skeplero_form.h"
@@ -64,6 +65,7 @@ const std::array<FormFactory, 31> kFactories = [] {
     f[25] = &make<Tspins>;
     f[1] = &make<Tfcen>;
     f[23] = &make<Ttema>;
+    f[0] = &make<Tcammin>;
     return f;
 }();
 }  // namespace

@@ -85,6 +85,7 @@ const char* controlKindName(ControlKind kind)
     case ControlKind::Progress: return "progress";
     case ControlKind::Bar: return "bar";
     case ControlKind::Bevel: return "bevel";
+    case ControlKind::Spin: return "spin";
     }
     return "control";
 }
@@ -346,9 +347,8 @@ QLineEdit* SimWindow::addEdit(QWidget* parent, const QString& name, int hintRow,
     return e;
 }
 
-QWidget* SimWindow::addUpDown(QWidget* parent, const QString& name, int minimum, int maximum,
-                              int position, bool wrap, QLineEdit* associate, int hintRow,
-                              std::function<void()> onClick)
+QWidget* SimWindow::addArrowPair(QWidget* parent, const std::function<void()>& onUp,
+                                 const std::function<void()>& onDown)
 {
     auto* box = new QWidget(parent);
     auto* layout = new QVBoxLayout(box);
@@ -366,6 +366,20 @@ QWidget* SimWindow::addUpDown(QWidget* parent, const QString& name, int minimum,
     }
     if (auto* bar = qobject_cast<QToolBar*>(parent))
         bar->addWidget(box);
+    connect(up, &QToolButton::clicked, this, onUp);
+    connect(down, &QToolButton::clicked, this, onDown);
+    return box;
+}
+
+QWidget* SimWindow::addUpDown(QWidget* parent, const QString& name, int minimum, int maximum,
+                              int position, bool wrap, QLineEdit* associate, int hintRow,
+                              std::function<void()> onClick)
+{
+    const auto step = [this, name](int delta) {
+        if (Control* ctl = control(name))
+            stepUpDown(*ctl, delta);
+    };
+    QWidget* box = addArrowPair(parent, [step] { step(+1); }, [step] { step(-1); });
     Control& c = addControl(name, ControlKind::UpDown, box, hintRow);
     c.minimum = minimum;
     c.maximum = maximum;
@@ -377,14 +391,14 @@ QWidget* SimWindow::addUpDown(QWidget* parent, const QString& name, int minimum,
         const QSignalBlocker block(associate);
         associate->setText(QString::number(c.position));
     }
-    connect(up, &QToolButton::clicked, this, [this, name] {
-        if (Control* ctl = control(name))
-            stepUpDown(*ctl, +1);
-    });
-    connect(down, &QToolButton::clicked, this, [this, name] {
-        if (Control* ctl = control(name))
-            stepUpDown(*ctl, -1);
-    });
+    return box;
+}
+
+QWidget* SimWindow::addSpinButton(QWidget* parent, const QString& name, int hintRow,
+                                  std::function<void()> onUp, std::function<void()> onDown)
+{
+    QWidget* box = addArrowPair(parent, std::move(onUp), std::move(onDown));
+    addControl(name, ControlKind::Spin, box, hintRow);
     return box;
 }
 
@@ -733,11 +747,31 @@ void SimWindow::speedBarChanged()
 
 void SimWindow::showHelp() { emit helpRequested(info_.helpContext); }
 
+Control* SimWindow::clickTarget(const QString& name)
+{
+    if (Control* c = control(name))
+        return c;
+    for (const QLatin1String arrow : {QLatin1String(".up"), QLatin1String(".down")})
+        if (name.endsWith(arrow))
+            if (Control* c = control(name.chopped(arrow.size()));
+                c && (c->kind == ControlKind::UpDown || c->kind == ControlKind::Spin))
+                return c;
+    return nullptr;
+}
+
 bool SimWindow::click(const QString& name)
 {
-    Control* c = control(name);
+    Control* c = clickTarget(name);
     if (!c || !c->widget->isEnabled())
         return false;
+    if (c->kind == ControlKind::UpDown || c->kind == ControlKind::Spin) {
+        // Only an arrow of these can be clicked: the first button is up, the second down.
+        const auto arrows = c->widget->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly);
+        if (name == c->name || arrows.size() != 2)
+            return false;
+        arrows[name.endsWith(QLatin1String(".up")) ? 0 : 1]->click();
+        return true;
+    }
     auto* b = qobject_cast<QAbstractButton*>(c->widget);
     if (!b)
         return false;

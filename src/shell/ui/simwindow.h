@@ -29,7 +29,7 @@ class QProgressBar;
 namespace orb {
 
 enum class ControlKind {
-    Button, Check, Speed, TrackBar, UpDown, DropDown, Edit, Label, Panel, Progress, Bar, Bevel
+    Button, Check, Speed, TrackBar, UpDown, DropDown, Edit, Label, Panel, Progress, Bar, Bevel, Spin
 };
 const char* controlKindName(ControlKind kind);
 
@@ -93,8 +93,11 @@ public:
     Timer* timer(const QString& name);
     Timer* animationTimer();   // the timer named in the window table
 
-    // Actions as a user would do them (the driver and the tests use these).
+    // Actions as a user would do them (the driver and the tests use these). The arrows of an
+    // up-down or a spin button are clicked as NAME.up and NAME.down.
     bool click(const QString& name);                         // false: no such enabled control
+    // The control that click(name) clicks, or nullptr.
+    Control* clickTarget(const QString& name);
     // Text shown by an edit, label, panel or drop-down; position of an up-down, drop-down or
     // progress bar (the driver's state report).
     QString controlText(const Control& c) const;
@@ -188,6 +191,9 @@ protected:
     // (nullptr: none); a click moves it one step (wrapping round where asked) and runs onClick.
     QWidget* addUpDown(QWidget* parent, const QString& name, int minimum, int maximum, int position,
                        bool wrap, QLineEdit* associate, int hintRow, std::function<void()> onClick = {});
+    // A spin button: two arrows with a handler each and no position of their own.
+    QWidget* addSpinButton(QWidget* parent, const QString& name, int hintRow, std::function<void()> onUp,
+                           std::function<void()> onDown);
     QComboBox* addDropDown(QWidget* parent, const QString& name, const QStringList& items, int index,
                            int hintRow, std::function<void()> onChange = {});
     // Makes a drop-down as wide as the widest of its items in the font of `measure` (the hidden
@@ -247,6 +253,9 @@ private:
     void speedButtonClicked(Control& c);
     void changed(const QString& name);
     void stepUpDown(Control& c, int delta);
+    // The two arrow buttons of an up-down or a spin button, up above down.
+    QWidget* addArrowPair(QWidget* parent, const std::function<void()>& onUp,
+                          const std::function<void()>& onDown);
     std::vector<std::pair<QString, QString>> enablers_;   // control -> button it enables
     QRect freeArea_;
 
