@@ -2,6 +2,7 @@
 // window's run, return, latitude and running flags as driven.
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <cmath>
 #include <numbers>
 
@@ -140,7 +141,11 @@ TEST_F(SunPath, TheTraceKeepsRingsOfTheSpecialDaysAndOneSunAfterTheReturn)
 // ---- The window ----------------------------------------------------------------------------
 
 struct SunPathWindow : WindowTest {
-    SunPathWindow() { options.size = QSize(530, 345); }
+    SunPathWindow()
+    {
+        options.size = QSize(530, 345);
+        camsole::state().TraceOn = false;
+    }
     bool running(const char* name) { return w().timer(QString::fromLatin1(name))->enabled(); }
 };
 
@@ -209,6 +214,27 @@ TEST_F(SunPathWindow, TheLatitudeRunsFromTheEquatorToThePole)
     ASSERT_EQ(run(QStringLiteral("click fine click partenza")), 0);
     EXPECT_EQ(text("Panel2"), QStringLiteral("90° 0'  North pole"));
     EXPECT_EQ(camsole::state().SkyBitmap.canvas().pixel(530 / 2, (3 * 345) / 8 - 530 / 5), kWhite);
+}
+
+TEST_F(SunPathWindow, TheTraceButtonShowsTheTraceKeptSinceTheLastOpening)
+{
+    ASSERT_EQ(run(QStringLiteral("open Tcammin click traiet close open Tcammin")), 0);
+    EXPECT_TRUE(w().isDown(QStringLiteral("traiet")));
+    EXPECT_TRUE(camsole::state().TraceOn);
+    ASSERT_EQ(run(QStringLiteral("click traiet")), 0);
+    EXPECT_FALSE(w().isDown(QStringLiteral("traiet")));
+    EXPECT_FALSE(camsole::state().TraceOn);
+}
+
+TEST_F(SunPathWindow, TheLatitudePanelHoldsItsTextWhenALanguageFileNamesNoParallel)
+{
+    ASSERT_EQ(run(QStringLiteral("open Tcammin close")), 0);
+    globals::LanguageIndex = 4;   // the built-in slot of a language file is empty
+    ASSERT_EQ(run(QStringLiteral("open Tcammin")), 0);
+    ASSERT_EQ(w().windowTitle(), QString());
+    const auto* panel = qobject_cast<QLabel*>(c("Panel2").widget);
+    EXPECT_EQ(panel->text(), QStringLiteral("30° 0'  Latitudine Nord"));
+    EXPECT_GE(panel->width(), panel->fontMetrics().horizontalAdvance(panel->text()));
 }
 
 }  // namespace
