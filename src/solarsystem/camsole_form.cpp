@@ -31,7 +31,9 @@ void Tcammin::formCreate()
 {
     const int w = clientWidth();
     const int h = clientHeight();
-    camsole::State& s = camsole::state();
+    // The model first: the latitude that the controls show is the one it is created with.
+    camsole::create(w, h);
+    const camsole::State& s = camsole::state();
     surface().brush.color = kBlack;
     surface().fillRect({0, 0, w, h});
 
@@ -130,8 +132,6 @@ void Tcammin::formCreate()
     }
     addBevel(sotto, QStringLiteral("Bevel1"), QRect(bevel1, -1, 2, globals::BarHeight));
     addBevel(sotto, QStringLiteral("Bevel2"), QRect(bevel2, -1, 2, globals::BarHeight));
-
-    camsole::create(w, h);
 }
 
 void Tcammin::firstActivation() { drawScene(); }

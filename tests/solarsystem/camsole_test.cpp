@@ -216,9 +216,10 @@ TEST_F(SunPathWindow, TheLatitudeRunsFromTheEquatorToThePole)
     EXPECT_EQ(camsole::state().SkyBitmap.canvas().pixel(530 / 2, (3 * 345) / 8 - 530 / 5), kWhite);
 }
 
-TEST_F(SunPathWindow, TheTraceButtonShowsTheTraceKeptSinceTheLastOpening)
+TEST_F(SunPathWindow, AReopenedWindowShowsTheTraceKeptAndTheLatitudeSetAnew)
 {
-    ASSERT_EQ(run(QStringLiteral("open Tcammin click traiet close open Tcammin")), 0);
+    ASSERT_EQ(run(QStringLiteral("open Tcammin click traiet click gradis.up close open Tcammin")), 0);
+    EXPECT_EQ(text("Panel2"), QStringLiteral("30° 0'  Latitudine Nord"));   // the latitude is not kept
     EXPECT_TRUE(w().isDown(QStringLiteral("traiet")));
     EXPECT_TRUE(camsole::state().TraceOn);
     ASSERT_EQ(run(QStringLiteral("click traiet")), 0);
