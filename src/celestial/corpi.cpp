@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <span>
 
 #include "shell/strip_wipe.h"
 
@@ -20,6 +21,7 @@ struct Changes {
     raster::Rect rects[5];
     int count = 0;
     void add(const raster::Rect& r) { rects[count++] = r; }
+    std::span<const raster::Rect> all() const { return {rects, static_cast<std::size_t>(count)}; }
 };
 
 // The centre of mass on screen: (W / 2 + d, 21 H / 40).
@@ -106,20 +108,6 @@ void moveBodies(raster::Bitmap& view, orb::SavedPatch (&patches)[2], bool side, 
     changed.add(r);
 }
 
-// Shows a view on the surface: whole if the surface holds something else, otherwise only the
-// rectangles that changed, which leaves the same pixels.
-void present(raster::Canvas& surface, const raster::Bitmap& view, const Changes& changed)
-{
-    State& s = state();
-    if (s.onSurface != &view) {
-        surface.draw(0, 0, view);
-        s.onSurface = &view;
-        return;
-    }
-    for (int k = 0; k < changed.count; ++k)
-        surface.copyRect(changed.rects[k], view.canvas(), changed.rects[k]);
-}
-
 }  // namespace
 
 State& state()
@@ -174,7 +162,7 @@ void create(int w, int h)
     s.WipeStep = 0;
     s.TimerWasOn = false;
     s.FirstActivation = true;
-    s.onSurface = nullptr;
+    s.shown.forget();
 }
 
 void restart(int ratio)
@@ -196,7 +184,7 @@ void restart(int ratio)
     clearView(s.SideBitmap, true);
     for (int i = 0; i < 2; ++i)
         takePatch(s, s.SidePatch[i], s.SideBitmap.canvas(), bodyPlace(i, 0, true));
-    s.onSurface = nullptr;
+    s.shown.forget();
 }
 
 void showOrbits(bool shown)
@@ -225,11 +213,11 @@ bool tick(raster::Canvas& surface, bool paused)
         s.Phase = (s.Phase + 1) % kPhasesPerTurn;
     }
     if (s.View == TopShown) {
-        present(surface, s.TopBitmap, top);
+        s.shown.show(surface, {0, 0}, s.TopBitmap, top.all());
         return false;
     }
     if (s.View == SideShown) {
-        present(surface, s.SideBitmap, side);
+        s.shown.show(surface, {0, 0}, s.SideBitmap, side.all());
         return false;
     }
     // The wipe: strips of the target view W div 40 apart grow one pixel a tick over the view
@@ -242,8 +230,8 @@ bool tick(raster::Canvas& surface, bool paused)
         s.View = s.TargetSide ? SideShown : TopShown;
         s.WipeStep = -1;
     }
-    surface.draw(0, 0, s.WipeBitmap);
-    s.onSurface = &s.WipeBitmap;
+    s.shown.forget();
+    s.shown.show(surface, {0, 0}, s.WipeBitmap, {});
     if (!paused)
         ++s.WipeStep;
     return ended;
@@ -257,7 +245,7 @@ void release()
     s.WipeBitmap = raster::Bitmap();
     for (orb::SavedPatch* p : {&s.TopPatch[0], &s.TopPatch[1], &s.SidePatch[0], &s.SidePatch[1]})
         p->release();
-    s.onSurface = nullptr;
+    s.shown.forget();
 }
 
 std::size_t bytes()

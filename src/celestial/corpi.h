@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "raster/canvas.h"
+#include "shell/damage.h"
 #include "shell/patch.h"
 
 namespace corpi {
@@ -51,9 +52,8 @@ struct State {
     int WipeStep = 0;               // width of the wipe's strips
     bool TimerWasOn = false;        // tempo's enabled state at the last deactivation
     bool FirstActivation = true;
-    // The picture the window's surface holds as it stands, so that a tick that changes a small
-    // part of it copies only that part; nullptr when the surface must be drawn whole.
-    const raster::Bitmap* onSurface = nullptr;
+    // The picture the window's surface holds, so that a tick copies only what it changed.
+    orb::ShownPicture shown;
 };
 State& state();
 
