@@ -6,6 +6,7 @@
 #include <cmath>
 #include <numbers>
 #include <span>
+#include <vector>
 
 #include "shell/strip_wipe.h"
 
@@ -160,6 +161,7 @@ void create(int w, int h)
     s.ResetPhase = true;
     s.View = TopShown;
     s.WipeStep = 0;
+    s.FrameWidth = -1;
     s.TimerWasOn = false;
     s.FirstActivation = true;
     s.shown.forget();
@@ -178,6 +180,7 @@ void restart(int ratio)
     if (s.ResetPhase)
         s.Phase = 0;
     s.ResetPhase = true;
+    s.FrameWidth = -1;
     clearView(s.TopBitmap, false);
     for (int i = 0; i < 2; ++i)
         takePatch(s, s.TopPatch[i], s.TopBitmap.canvas(), bodyPlace(i, 0, false));
@@ -199,6 +202,7 @@ void startWipe(bool toSide)
     State& s = state();
     s.View = Wiping;
     s.TargetSide = toSide;
+    s.FrameWidth = -1;
 }
 
 bool tick(raster::Canvas& surface, bool paused)
@@ -221,17 +225,29 @@ bool tick(raster::Canvas& surface, bool paused)
         return false;
     }
     // The wipe: strips of the target view W div 40 apart grow one pixel a tick over the view
-    // being left, until they are W div 40 wide.
+    // being left, until they are W div 40 wide; then the last frame stays on the window.
     const raster::Bitmap& leaving = s.TargetSide ? s.TopBitmap : s.SideBitmap;
     const raster::Bitmap& target = s.TargetSide ? s.SideBitmap : s.TopBitmap;
-    const bool ended =
-        orb::stripWipeTick(s.WipeBitmap, leaving, target, s.w / 40, kLastStrip, s.WipeStep, s.h);
+    const int strip = s.w / 40;
+    std::vector<raster::Rect> changed;
+    const bool ended = strip <= s.WipeStep;
     if (ended) {
         s.View = s.TargetSide ? SideShown : TopShown;
         s.WipeStep = -1;
+    } else if (s.FrameWidth >= 0 && s.FrameWidth <= s.WipeStep) {
+        // The frame of the last tick, brought up to date where the bodies moved and the strips grew.
+        const std::span<const raster::Rect> moved[2] = {top.all(), side.all()};
+        for (const auto& rects : moved)
+            changed.insert(changed.end(), rects.begin(), rects.end());
+        orb::stripWipeGrowth(changed, strip, kLastStrip, s.FrameWidth, s.WipeStep, s.h);
+        orb::recomposeStripWipe(s.WipeBitmap, leaving, target, strip, kLastStrip, s.WipeStep, changed);
+        s.FrameWidth = s.WipeStep;
+    } else {
+        orb::composeStripWipe(s.WipeBitmap, leaving, target, strip, kLastStrip, s.WipeStep, s.h);
+        s.FrameWidth = s.WipeStep;
+        s.shown.forget();
     }
-    s.shown.forget();
-    s.shown.show(surface, {0, 0}, s.WipeBitmap, {});
+    s.shown.show(surface, {0, 0}, s.WipeBitmap, changed);
     if (!paused)
         ++s.WipeStep;
     return ended;

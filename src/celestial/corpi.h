@@ -50,6 +50,7 @@ struct State {
     std::uint8_t View = TopShown;
     bool TargetSide = false;        // vpianta's down state when it was clicked
     int WipeStep = 0;               // width of the wipe's strips
+    int FrameWidth = -1;            // width of the strips in WipeBitmap; -1: to be composed whole
     bool TimerWasOn = false;        // tempo's enabled state at the last deactivation
     bool FirstActivation = true;
     // The picture the window's surface holds, so that a tick copies only what it changed.

@@ -117,7 +117,7 @@ TEST_P(CorpiWindow, TheWipeEndsAndGivesTheViewButtonBack)
     const int strip = GetParam() / 40;
     const State& s = state();
     ASSERT_EQ(run(QStringLiteral("open Tduec click orbite tick 3 click vpianta tick %1 click pausa tick 5").arg(strip / 2 + 1)), 0);
-    EXPECT_TRUE(s.WipeStep == strip / 2 + 1 && !enabled("vpianta"));
+    EXPECT_TRUE(s.WipeStep == strip / 2 + 1 && !enabled("vpianta") && samePixels(w().surface(), s.WipeBitmap.canvas()));
     for (int y = 0; y < 400; y += 4)
         for (int x = 0; x < GetParam(); ++x)
             ASSERT_EQ(s.WipeBitmap.canvas().pixel(x, y),
