@@ -87,4 +87,17 @@ void DamageCanvas::polyline(std::span<const raster::Point> points)
     canvas_.polyline(points);
 }
 
+void ShownPicture::show(raster::Canvas& surface, raster::Point at, const raster::Bitmap& picture,
+                        std::span<const raster::Rect> changed)
+{
+    if (shown_ != &picture) {
+        surface.draw(at.x, at.y, picture);
+        shown_ = &picture;
+        return;
+    }
+    for (const raster::Rect& r : changed)
+        surface.copyRect({r.left + at.x, r.top + at.y, r.right + at.x, r.bottom + at.y},
+                         picture.canvas(), r);
+}
+
 }  // namespace orb

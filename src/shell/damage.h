@@ -42,4 +42,20 @@ private:
     DamageBox& box_;
 };
 
+// Which picture a window's surface holds, so that a tick that changed a few rectangles of a
+// picture copies only those to the surface.
+class ShownPicture {
+public:
+    // Shows `picture` with its top-left corner at `at`: whole where the surface holds another
+    // picture (or one not known), otherwise only the rectangles `changed` (in the picture's
+    // coordinates, all that changed since it was last shown), which leaves the same pixels.
+    void show(raster::Canvas& surface, raster::Point at, const raster::Bitmap& picture,
+              std::span<const raster::Rect> changed);
+    // The surface, or the picture, changed in another way: the next show draws the picture whole.
+    void forget() { shown_ = nullptr; }
+
+private:
+    const raster::Bitmap* shown_ = nullptr;
+};
+
 }  // namespace orb

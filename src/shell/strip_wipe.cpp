@@ -33,6 +33,39 @@ bool stripWipeTick(raster::Bitmap& frame, const raster::Bitmap& leaving, const r
     return false;
 }
 
+void stripWipeGrowth(std::vector<raster::Rect>& out, int strip, int lastStrip, int from, int to,
+                     int height)
+{
+    if (to <= from)
+        return;
+    for (int j = 0; j <= lastStrip; ++j)
+        out.push_back({j * strip + from, 0, j * strip + to, height});
+}
+
+void recomposeStripWipe(raster::Bitmap& frame, const raster::Bitmap& leaving,
+                        const raster::Bitmap& target, int strip, int lastStrip, int width,
+                        std::span<const raster::Rect> rects)
+{
+    raster::Canvas& c = frame.canvas();
+    const int h = frame.height();
+    for (const raster::Rect& given : rects) {
+        const raster::Rect r{std::max(given.left, 0), std::max(given.top, 0),
+                             std::min(given.right, frame.width()), std::min(given.bottom, h)};
+        if (r.left >= r.right || r.top >= r.bottom)
+            continue;
+        c.copyRect(r, leaving.canvas(), r);
+        if (strip <= 0 || width <= 0)
+            continue;
+        // The strips that meet the rectangle: j strip <= x < j strip + width.
+        for (int j = std::max(0, (r.left - width + 1) / strip); j <= lastStrip && j * strip < r.right; ++j) {
+            const raster::Rect part{std::max(r.left, j * strip), r.top,
+                                    std::min(r.right, j * strip + width), r.bottom};
+            if (part.left < part.right)
+                c.copyRect(part, target.canvas(), part);
+        }
+    }
+}
+
 void copyStrip(raster::Bitmap& leaving, const raster::Bitmap& target, int x1, int x2)
 {
     const raster::Rect r{std::min(x1, x2), 0, std::max(x1, x2), leaving.height()};

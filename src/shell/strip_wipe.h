@@ -1,6 +1,9 @@
 // The wipe of growing vertical strips that switches a window between two views of one scene.
 #pragma once
 
+#include <span>
+#include <vector>
+
 #include "raster/canvas.h"
 
 namespace orb {
@@ -25,6 +28,18 @@ void copyStrips(raster::Bitmap& leaving, const raster::Bitmap& target, int strip
 // caller then shows `frame` and, unless paused, adds 1 to its step.
 bool stripWipeTick(raster::Bitmap& frame, const raster::Bitmap& leaving, const raster::Bitmap& target,
                    int strip, int lastStrip, int step, int height);
+
+// A frame kept up to date from tick to tick instead of composed anew: the columns by which the
+// strips grow from `from` to `to` pixels wide (0 <= from <= to), one rectangle per strip,
+// appended to `out`.
+void stripWipeGrowth(std::vector<raster::Rect>& out, int strip, int lastStrip, int from, int to,
+                     int height);
+// Composes only the rectangles `rects` of `frame` as composeStripWipe would with strips `width`
+// wide over the frame's whole height. Where `rects` hold every place in which the views or the strips changed since the frame
+// was composed, the frame is then what composing it whole would give.
+void recomposeStripWipe(raster::Bitmap& frame, const raster::Bitmap& leaving,
+                        const raster::Bitmap& target, int strip, int lastStrip, int width,
+                        std::span<const raster::Rect> rects);
 
 // A wipe of one strip that grows over the view being left, in place: the columns between x1 and
 // x2 (either order) of `target`, over the whole height, are copied into the same place of

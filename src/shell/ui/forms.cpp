@@ -4,6 +4,7 @@
 #include <array>
 
 #include "celestial/centrali_form.h"
+#include "celestial/corpi_form.h"
 #include "celestial/preces_form.h"
 #include "celestial/trottola_form.h"
 #include "earthmoon/fasilun_form.h"
@@ -66,6 +67,7 @@ const std::array<FormFactory, 31> kFactories = [] {
     f[1] = &make<Tfcen>;
     f[23] = &make<Ttema>;
     f[0] = &make<Tcammin>;
+    f[3] = &make<Tduec>;
     return f;
 }();
 }  // namespace
