@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "celestial/duecorpiellit_form.h"
 #include "celestial/preces_form.h"
 #include "earthmoon/fasilun_form.h"
 #include "earthmoon/maree_form.h"
@@ -58,6 +59,7 @@ const std::array<FormFactory, 31> kFactories = [] {
     f[9] = &make<Tcaduta>;
     f[15] = &make<Tvarpeso>;
     f[22] = &make<Tkdue>;
+    f[28] = &make<Tmomento>;
     return f;
 }();
 }  // namespace
