@@ -36,9 +36,9 @@ void drawPreview(State& s)
     raster::Canvas& c = s.picture.canvas();
     c.pen.color = kCyan;
     orbit::Body b = kStart;
+    raster::Point from1 = rounded(place1(s, b));
+    raster::Point from2 = rounded(place2(s, b));
     for (int i = 0; i < kPreviewSteps; ++i) {
-        const raster::Point from1 = rounded(place1(s, b));
-        const raster::Point from2 = rounded(place2(s, b));
         orbit::step(b, kAttraction, kPositionStep);
         const raster::Point to1 = rounded(place1(s, b));
         const raster::Point to2 = rounded(place2(s, b));
@@ -46,6 +46,8 @@ void drawPreview(State& s)
         c.lineTo(to1.x, to1.y);
         c.moveTo(from2.x, from2.y);
         c.lineTo(to2.x, to2.y);
+        from1 = to1;
+        from2 = to2;
     }
     c.pen.color = kYellow;
     c.brush.color = kYellow;
