@@ -80,13 +80,10 @@ TEST_F(TextTablesTest, SizesAndRowsInEveryLanguage)
 TEST_F(TextTablesTest, CustomSlotEmptyExceptQuestionMarkAndEllipticalOrbitsMenus)
 {
     for (const TextTable* table : {&texts::HintTexts, &texts::CaptionTexts, &texts::MenuTexts, &texts::InfoTexts})
-        for (int r = 0; r < table->rows(); ++r) {
-            const bool menu = table == &texts::MenuTexts;
-            EXPECT_EQ(table->text(r, texts::Custom), menu && r == 14   ? "   ?   "
-                                                     : menu && r == 56 ? "&Elliptical orbits"
-                                                                       : "")
+        for (int r = 0; r < table->rows(); ++r)
+            EXPECT_EQ(table->text(r, texts::Custom), table != &texts::MenuTexts ? ""
+                                                     : r == 14 ? "   ?   " : r == 56 ? "&Elliptical orbits" : "")
                 << "row " << r;
-        }
 }
 
 TEST_F(TextTablesTest, LookupFollowsLanguageIndexWithoutFallback)
