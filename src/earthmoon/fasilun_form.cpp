@@ -36,9 +36,7 @@ void Tfaslun::formCreate()
     // Nothing to lay back before a run.
     enable(QStringLiteral("fasit"), false);
 
-    QPalette barColours = controlBar()->palette();
-    barColours.setColor(QPalette::Window, QColor(192, 192, 192));
-    controlBar()->setPalette(barColours);
+    setControlBarLook(raster::rgb(192, 192, 192));
 
     // The bottom panel: the hint line, in the bold panel font.
     sotto = addPanel(QStringLiteral("sotto"), orb::Dock::Bottom, globals::BarHeight, std::nullopt, true);

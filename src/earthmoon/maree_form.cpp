@@ -42,9 +42,7 @@ void Tmarea::formCreate()
              [this] { tempoTimer(); });
 
     setControlBarName(QStringLiteral("barramenu"));
-    QPalette barColours = controlBar()->palette();
-    barColours.setColor(QPalette::Window, QColor(192, 192, 192));
-    controlBar()->setPalette(barColours);
+    setControlBarLook(raster::rgb(192, 192, 192));
 
     QToolBar* first = addToolBar();
     addStandardControls(first);

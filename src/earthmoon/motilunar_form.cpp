@@ -1,7 +1,6 @@
 // The lunar-motion window: wires its tool bar, its timer and its two toggles to the model.
 #include "earthmoon/motilunar_form.h"
 
-#include <QPalette>
 #include <QToolBar>
 
 #include "earthmoon/motilunar.h"
@@ -29,9 +28,7 @@ void Tmotlun::formCreate()
     // Until the speed bar is first moved the interval stays 90 ms.
     animationTimer()->setInterval(90);
 
-    QPalette barColours = controlBar()->palette();
-    barColours.setColor(QPalette::Window, QColor(192, 192, 192));
-    controlBar()->setPalette(barColours);
+    setControlBarLook(raster::rgb(192, 192, 192));
 
     // The form's black background.
     surface().brush.color = motilunar::kBlack;

@@ -238,7 +238,8 @@ TextTable CaptionTexts(kTextChars, {
 });
 
 // Main-menu captions, rows 0..54; row 55 is the custom language's name as written in each
-// language, empty until a language file is loaded.
+// language, empty until a language file is loaded; row 56 is the caption of the elliptical-orbits
+// item, which no language file carries, so the custom language shows it in English.
 TextTable MenuTexts(kTextChars, {
     /*  0 */ {"&Archivio", "&File", "&Fichier", "&Fichero", "", "&Datei"},
     /*  1 */ {"&Funzione dei pulsanti", "&Hints", "Bulles d'aide", "&Función de los botones", "",
@@ -332,6 +333,8 @@ TextTable MenuTexts(kTextChars, {
     /* 54 */ {"Lingua &predefinita", "&Default language", "Langue de &défaut",
               "&Idioma predefinido", "", "&Voreinstellung Sprache "},
     /* 55 */ {"", "", "", "", "", ""},
+    /* 56 */ {"Orbite &ellittiche", "&Elliptical orbits", "Orbites &elliptiques", "Órbitas &elípticas",
+              "&Elliptical orbits", "&Elliptische Bahnen"},
 }, TextTable::Writable{true, kLanguageNameRow});
 
 namespace {

@@ -76,7 +76,8 @@ private:
 
 extern TextTable HintTexts;     // 94 rows
 extern TextTable CaptionTexts;  // 40 rows
-extern TextTable MenuTexts;     // 56 rows; row 55 is the custom language's name
+extern TextTable MenuTexts;     // 57 rows; row 55 is the custom language's name, row 56 the
+                                // elliptical-orbits item (in English in slot 4)
 extern TextTable InfoTexts;     // 83 lines of the information window; slot 4 stays empty
 
 // Restores every table to its built-in contents (slot 4 and MenuTexts row 55 included).

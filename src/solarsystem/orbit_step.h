@@ -1,5 +1,5 @@
-// One step of a planet's motion about a fixed centre of attraction, as the Kepler windows
-// integrate it: semi-implicit Euler, computed in extended precision and stored in single.
+// One step of a body's motion about a fixed centre of attraction, as the Kepler windows and the
+// angular-momentum window integrate it: semi-implicit Euler, in extended precision, stored in single.
 #pragma once
 
 namespace orbit {

@@ -93,7 +93,7 @@ TEST_F(Frame, MenuCaptionsComeFromTheTablesAndUnbuiltWindowsAreDisabled)
     }
     EXPECT_FALSE(main().menuItem(QStringLiteral("A25"))->action->isVisible());
     EXPECT_FALSE(main().menuItem(QStringLiteral("A26"))->action->isVisible());
-    // Every window's menu item is there, and none is bound to the angular-momentum window.
+    // Every window's menu item is there.
     for (const orb::WindowInfo& w : orb::windowTable()) {
         if (!w.menuItem.empty()) {
             EXPECT_NE(main().menuItem(QString::fromUtf8(w.menuItem.data(), int(w.menuItem.size()))), nullptr);

@@ -195,6 +195,7 @@ TEST_F(LanguageTablesTest, CopyFillsTheCustomSlot)
         EXPECT_EQ(texts::MenuTexts.text(55, slot), "line " + std::to_string(83 + slot));
     EXPECT_EQ(texts::MenuTexts.text(0, texts::Custom), "line 89");
     EXPECT_EQ(texts::MenuTexts.text(54, texts::Custom), "line 143");
+    EXPECT_EQ(texts::MenuTexts.text(56, texts::Custom), "&Elliptical orbits");   // not in the file
     EXPECT_EQ(texts::CaptionTexts.text(0, texts::Custom), "line 145");
     EXPECT_EQ(texts::CaptionTexts.text(39, texts::Custom), "line 184");
     EXPECT_EQ(texts::HintTexts.text(0, texts::Custom), "line 186");

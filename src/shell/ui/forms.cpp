@@ -5,6 +5,7 @@
 
 #include "celestial/centrali_form.h"
 #include "celestial/corpi_form.h"
+#include "celestial/duecorpiellit_form.h"
 #include "celestial/preces_form.h"
 #include "celestial/trottola_form.h"
 #include "earthmoon/fasilun_form.h"
@@ -68,6 +69,7 @@ const std::array<FormFactory, 31> kFactories = [] {
     f[23] = &make<Ttema>;
     f[0] = &make<Tcammin>;
     f[3] = &make<Tduec>;
+    f[28] = &make<Tmomento>;
     return f;
 }();
 }  // namespace

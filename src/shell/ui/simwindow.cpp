@@ -296,6 +296,14 @@ void SimWindow::setControlBarName(const QString& name)
     barrasotto_->setObjectName(name);
 }
 
+void SimWindow::setControlBarLook(raster::Color colour, bool bevel)
+{
+    QPalette p = barrasotto_->palette();
+    p.setColor(QPalette::Window, QColor::fromRgb(colour));
+    barrasotto_->setPalette(p);
+    barrasotto_->setFrameStyle(bevel ? (QFrame::Panel | QFrame::Raised) : QFrame::NoFrame);
+}
+
 void SimWindow::relayout()
 {
     QRect free(0, 0, width(), height());

@@ -216,6 +216,8 @@ protected:
     void enableOnChange(const QString& button, const QStringList& controls);
     // Gives the control bar the window's own name (most windows call it "barrasotto").
     void setControlBarName(const QString& name);
+    // The control bar's own colour (a silver bar), with or without its raised bevel.
+    void setControlBarLook(raster::Color colour, bool bevel = true);
     // Lays the control bar and the docked panels out again (after showing or hiding one).
     void relayout();
     // The client rectangle that the control bar and the docked panels leave free.
