@@ -7,7 +7,6 @@
 
 #include "misc/magvar.h"
 #include "shell/globals.h"
-#include "shell/ui/platform.h"
 
 namespace {
 const QString kPintensi = QStringLiteral("pintensi");
@@ -77,14 +76,8 @@ void Tbotmagne::precompute()
 
 void Tbotmagne::aggiornaClick()
 {
-    // The recompute of formactivate, run from the button of an active window.
-    magvar::state().recompute = false;
-    orb::platform::movePointer(this, clientWidth() / 2, clientHeight() / 10);
-    orb::platform::setBusyCursor(true);
-    precompute();
-    orb::platform::setBusyCursor(false);
-    animationTimer()->setEnabled(true);
-    refresh();
+    magvar::state().recompute = true;
+    activateAgain();
 }
 
 void Tbotmagne::cadenzaTimer()
