@@ -17,6 +17,7 @@
 #include "earthquakes/primarie_form.h"
 #include "earthquakes/raylei_form.h"
 #include "earthquakes/secondarie_form.h"
+#include "misc/magvar_form.h"
 #include "misc/simuldopbis_form.h"
 #include "rotation/centrifuga_form.h"
 #include "rotation/foucault_form.h"
@@ -70,6 +71,7 @@ const std::array<FormFactory, 31> kFactories = [] {
     f[0] = &make<Tcammin>;
     f[3] = &make<Tduec>;
     f[28] = &make<Tmomento>;
+    f[11] = &make<Tbotmagne>;
     return f;
 }();
 }  // namespace

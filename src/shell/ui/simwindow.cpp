@@ -133,6 +133,17 @@ void SimWindow::activate()
     if (active_)
         return;
     active_ = true;
+    runActivation();
+}
+
+void SimWindow::activateAgain()
+{
+    if (active_)
+        runActivation();
+}
+
+void SimWindow::runActivation()
+{
     showHints_ = globals::ShowHints;
     applyHints();
     Timer* t = animationTimer();

@@ -160,6 +160,10 @@ protected:
     // keyPressed() as if the window had the focus, and not to the control. Call it once the
     // controls are built.
     void setKeyPreview(const QList<int>& qtKeys);
+    // Runs the activation handler again in a window that is already active, as a window's own
+    // handler may call it: with the first-activation flag set again, its step runs once more
+    // (pointer, hourglass, precompute, timer).
+    void activateAgain();
     // Bytes of the model's own bitmaps.
     virtual std::size_t modelBytes() const { return 0; }
     // Keys other than the help key.
@@ -254,6 +258,7 @@ private:
     void applyHints();
     void speedButtonClicked(Control& c);
     void changed(const QString& name);
+    void runActivation();   // activate() once the window counts as active
     void stepUpDown(Control& c, int delta);
     // The two arrow buttons of an up-down or a spin button, up above down.
     QWidget* addArrowPair(QWidget* parent, const std::function<void()>& onUp,
