@@ -16,6 +16,7 @@
 #include "earthquakes/raylei_form.h"
 #include "earthquakes/secondarie_form.h"
 #include "misc/simuldopbis_form.h"
+#include "misc/specparafronti_form.h"
 #include "rotation/centrifuga_form.h"
 #include "rotation/foucault_form.h"
 #include "rotation/ferrel_form.h"
@@ -62,6 +63,7 @@ const std::array<FormFactory, 31> kFactories = [] {
     f[22] = &make<Tkdue>;
     f[25] = &make<Tspins>;
     f[1] = &make<Tfcen>;
+    f[30] = &make<Tsconcavo>;
     return f;
 }();
 }  // namespace
