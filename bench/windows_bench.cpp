@@ -114,6 +114,23 @@ void OscillationModeB(benchmark::State& state)
     }
 }
 
+// The parabolic antenna rebuilds its frames when "aggiorna" is pressed after the other item of
+// "tipo" is chosen: the wait after the click, to the transmitter (0) or back to the receiver (1).
+void AntennaRecompute(benchmark::State& state)
+{
+    auto driver = openAlone(*orb::findWindowByClass("Tsconcavo"));
+    const QString to = QString::number(state.range(0) == 0 ? 1 : 0);
+    const QString from = QString::number(state.range(0) == 0 ? 0 : 1);
+    for (auto _ : state) {
+        driver->run({QStringLiteral("set"), QStringLiteral("tipo"), from, QStringLiteral("click"),
+                     QStringLiteral("aggiorna"), QStringLiteral("set"), QStringLiteral("tipo"), to});
+        QElapsedTimer clock;
+        clock.start();
+        driver->run({QStringLiteral("click"), QStringLiteral("aggiorna")});
+        state.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) * 1e-9);
+    }
+}
+
 // The weight-variation window draws only when a step is asked for (its button or Return): each
 // step draws the whole section and every force, which is what a user waits for.
 void WeightStep(benchmark::State& state)
@@ -148,6 +165,12 @@ const int registered = [] {
             ->Iterations(3);
     if (orb::formFactory(orb::findWindowByClass("Toscilla")->flag))
         benchmark::RegisterBenchmark("Window/Toscilla/ModeB", OscillationModeB)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(5);
+    if (orb::formFactory(orb::findWindowByClass("Tsconcavo")->flag))
+        benchmark::RegisterBenchmark("Window/Tsconcavo/Recompute", AntennaRecompute)
+            ->DenseRange(0, 1)
             ->UseManualTime()
             ->Unit(benchmark::kMillisecond)
             ->Iterations(5);

@@ -19,6 +19,7 @@
 #include "earthquakes/secondarie_form.h"
 #include "misc/magvar_form.h"
 #include "misc/simuldopbis_form.h"
+#include "misc/specparafronti_form.h"
 #include "rotation/centrifuga_form.h"
 #include "rotation/foucault_form.h"
 #include "rotation/ferrel_form.h"
@@ -72,6 +73,7 @@ const std::array<FormFactory, 31> kFactories = [] {
     f[3] = &make<Tduec>;
     f[28] = &make<Tmomento>;
     f[11] = &make<Tbotmagne>;
+    f[30] = &make<Tsconcavo>;
     return f;
 }();
 }  // namespace
