@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "celestial/espansione_form.h"
 #include "celestial/preces_form.h"
 #include "celestial/trottola_form.h"
 #include "earthmoon/fasilun_form.h"
@@ -60,6 +61,7 @@ const std::array<FormFactory, 31> kFactories = [] {
     f[15] = &make<Tvarpeso>;
     f[22] = &make<Tkdue>;
     f[25] = &make<Tspins>;
+    f[27] = &make<Tespanduni>;
     return f;
 }();
 }  // namespace

@@ -295,6 +295,14 @@ void SimWindow::setControlBarName(const QString& name)
     barrasotto_->setObjectName(name);
 }
 
+void SimWindow::setControlBarLook(raster::Color face, bool bevel)
+{
+    QPalette colours = barrasotto_->palette();
+    colours.setColor(QPalette::Window, QColor::fromRgb(face));
+    barrasotto_->setPalette(colours);
+    barrasotto_->setFrameStyle(bevel ? (QFrame::Panel | QFrame::Raised) : QFrame::NoFrame);
+}
+
 void SimWindow::relayout()
 {
     QRect free(0, 0, width(), height());

@@ -210,6 +210,9 @@ protected:
     void enableOnChange(const QString& button, const QStringList& controls);
     // Gives the control bar the window's own name (most windows call it "barrasotto").
     void setControlBarName(const QString& name);
+    // Gives the control bar a face colour of the window's own, and takes its raised bevel away
+    // where the window's bar has none.
+    void setControlBarLook(raster::Color face, bool bevel);
     // Lays the control bar and the docked panels out again (after showing or hiding one).
     void relayout();
     // The client rectangle that the control bar and the docked panels leave free.
