@@ -65,11 +65,15 @@ struct Projection {
     }
 };
 
+// A galaxy's disc; `drawn` takes its box, which holds the galaxy's pixel and the ends of the
+// lines that join it.
 void disc(raster::Canvas& c, raster::Point p) { c.ellipse(p.x - 3, p.y - 3, p.x + 3, p.y + 3); }
+void mark(orb::DamageBox& drawn, raster::Point p) { drawn.add(p.x - 3, p.y - 3, p.x + 4, p.y + 4); }
 
 // A meridian of the near side from polar angle step `from` to `to` (π/18 each): grey lines joining
 // its galaxies, each second one a white disc.
-void nearMeridian(raster::Canvas& c, const Projection& near, std::size_t j, std::size_t from, std::size_t to)
+void nearMeridian(raster::Canvas& c, orb::DamageBox& drawn, const Projection& near, std::size_t j,
+                  std::size_t from, std::size_t to)
 {
     const Angles& a = angles();
     const auto at = [&](std::size_t i) { return near.at(a.cphi[j], a.sphi[j], a.cnear[i], a.snear[i]); };
@@ -77,6 +81,7 @@ void nearMeridian(raster::Canvas& c, const Projection& near, std::size_t j, std:
     c.moveTo(first.x, first.y);
     for (std::size_t i = from; i <= to; ++i) {
         const raster::Point p = at(i);
+        mark(drawn, p);
         c.pen.color = kGrey;
         c.lineTo(p.x, p.y);
         if (i % 2 == 0) {
@@ -101,6 +106,7 @@ void create(int h)
     st.picture = raster::Bitmap();
     st.picture.canvas().brush.color = kSilver;
     st.picture.setSize(h, h);
+    st.drawn.clear();
 }
 
 void renew(int kind)
@@ -111,18 +117,22 @@ void renew(int kind)
     st.kind = kind;
 }
 
-void draw(raster::Canvas& c, int h, int s)
+void draw(raster::Canvas& c, int h, int s, orb::DamageBox& drawn)
 {
     const Angles& a = angles();
     const int centre = h / 2;
+    // The sphere, of radius (H/280)·s. Once it reaches two pixels beyond the picture's corners,
+    // (r − 2)² > 2·(H div 2)², it covers every pixel, and nothing needs clearing under it.
+    const int r = rnd(static_cast<long double>(h) / 280 * s);
     c.pen.color = kSilver;
     c.brush.color = kSilver;
-    c.fillRect({0, 0, h, h});
-
-    // The sphere, of radius (H/280)·s.
-    const int r = rnd(static_cast<long double>(h) / 280 * s);
+    const bool covered = r > 2 && static_cast<long long>(r - 2) * (r - 2) > 2LL * centre * centre;
+    if (!covered)
+        c.fillRect(drawn.within({0, 0, h, h}));
+    drawn.clear();
     c.brush.color = kBlack;
     c.ellipse(centre - r, centre - r, centre + r, centre + r);
+    drawn.add(centre - r, centre - r, centre + r + 1, centre + r + 1);
 
     // The galaxies of the far side, dim through the sphere: a dot every π/36, a disc every π/9.
     c.brush.color = kSilver;
@@ -131,6 +141,7 @@ void draw(raster::Canvas& c, int h, int s)
         for (std::size_t i = j + 6; i <= 41; ++i) {
             const raster::Point p = far.at(a.cphi[j], a.sphi[j], a.cfar[i], a.sfar[i]);
             c.setPixel(p.x, p.y, kSilver);
+            mark(drawn, p);
             if (i % 4 == 0)
                 disc(c, p);
         }
@@ -142,9 +153,9 @@ void draw(raster::Canvas& c, int h, int s)
     const Projection near(h, s, 0.892L);
     constexpr std::array<std::size_t, 6> kUpperEnd{10, 6, 5, 5, 6, 10};
     for (std::size_t j = 0; j < 6; ++j)
-        nearMeridian(c, near, j, 22, 36);
+        nearMeridian(c, drawn, near, j, 22, 36);
     for (std::size_t j = 0; j < 6; ++j)
-        nearMeridian(c, near, j, 0, kUpperEnd[j]);
+        nearMeridian(c, drawn, near, j, 0, kUpperEnd[j]);
 }
 
 namespace {
@@ -173,13 +184,18 @@ bool tick(raster::Canvas& surface, bool paused)
 {
     State& st = state();
     const int h = surface.height();
-    bool running = true;
-    if (!paused) {
-        draw(st.picture.canvas(), h, st.s);
-        running = advance(st);
+    const int left = surface.width() / 2 - h / 2;
+    if (paused) {
+        surface.draw(left, 0, st.picture);
+        return true;
     }
-    surface.draw(surface.width() / 2 - h / 2, 0, st.picture);
-    return running;
+    // What changed: the part cleared and the part drawn anew.
+    orb::DamageBox changed = st.drawn;
+    draw(st.picture.canvas(), h, st.s, st.drawn);
+    changed.add(st.drawn);
+    const raster::Rect r = changed.within({0, 0, h, h});
+    surface.copyRect({left + r.left, r.top, left + r.right, r.bottom}, st.picture.canvas(), r);
+    return advance(st);
 }
 
 void release() { state().picture = raster::Bitmap(); }

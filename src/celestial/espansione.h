@@ -3,6 +3,7 @@
 #pragma once
 
 #include "raster/canvas.h"
+#include "shell/damage.h"
 
 namespace espansione {
 
@@ -28,6 +29,10 @@ struct State {
     int kind = Open;
     bool collapsing = false;   // a closed universe past its largest size
     raster::Bitmap picture;    // H x H
+    // The part of the picture that is not plain silver: what the last drawing touched. A tick
+    // clears and puts on the window only that part and what it draws anew, which leaves the
+    // same pixels as clearing and copying the whole picture.
+    orb::DamageBox drawn;
 };
 State& state();
 
@@ -35,8 +40,9 @@ State& state();
 void create(int h);
 // aggiornaClick: a new run of the given kind from age 1.
 void renew(int kind);
-// Draws the universe at age s on `c`, an h x h picture.
-void draw(raster::Canvas& c, int h, int s);
+// Draws the universe at age s on `c`, an h x h picture: clears the part `drawn` holds, then
+// draws and leaves in `drawn` what this drawing touched.
+void draw(raster::Canvas& c, int h, int s, orb::DamageBox& drawn);
 // cadenzaTimer: unless paused, draws the universe and advances its age; then puts the picture on
 // the surface, centred across its width. Returns false when the run has ended and the timer stops.
 bool tick(raster::Canvas& surface, bool paused);
