@@ -2,7 +2,6 @@
 #include "celestial/espansione_form.h"
 
 #include <QComboBox>
-#include <QFont>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
@@ -39,11 +38,7 @@ void Tespanduni::formCreate()
     QToolBar* kinds = addToolBar();
     tipo = addDropDown(kinds, QStringLiteral("tipo"), items, 0, 53);
     tipo->setEditable(false);
-    QFont bold = font();
-    bold.setBold(true);
-    tipo->setFont(bold);
-    tipo->setStyleSheet(QStringLiteral("QComboBox { background: black; color: white; }"
-                                       "QComboBox QAbstractItemView { background: black; color: white; }"));
+    setColours(tipo, espansione::kBlack, espansione::kWhite, true);
     QToolBar* run = addToolBar();
     addToolButton(run, QStringLiteral("aggiorna"), 1, 3, [this] { aggiornaClick(); });
     addHelpButton(addToolBar());
@@ -51,7 +46,7 @@ void Tespanduni::formCreate()
     QFrame* sotto =
         addPanel(QStringLiteral("sotto"), orb::Dock::Bottom, globals::BarHeight, std::nullopt, true);
     Label1 = addLabel(sotto, QStringLiteral("Label1"), QString());
-    Label1->setFont(bold);
+    Label1->setFont(tipo->font());
     Label1->setStyleSheet(QStringLiteral("color: purple;"));
     Label1->hide();
     // The list is as wide as the wider of its items in Label1's font, plus the width of
