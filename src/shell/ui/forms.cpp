@@ -6,6 +6,7 @@
 #include "celestial/centrali_form.h"
 #include "celestial/corpi_form.h"
 #include "celestial/duecorpiellit_form.h"
+#include "celestial/espansione_form.h"
 #include "celestial/preces_form.h"
 #include "celestial/trottola_form.h"
 #include "earthmoon/fasilun_form.h"
@@ -74,6 +75,7 @@ const std::array<FormFactory, 31> kFactories = [] {
     f[28] = &make<Tmomento>;
     f[11] = &make<Tbotmagne>;
     f[30] = &make<Tsconcavo>;
+    f[27] = &make<Tespanduni>;
     return f;
 }();
 }  // namespace
