@@ -20,6 +20,7 @@
 #include "rotation/ciclone_form.h"
 #include "rotation/gravi_form.h"
 #include "rotation/peso_form.h"
+#include "solarsystem/flussol_form.h"
 #include "solarsystem/pkeplero_form.h"
 #include "solarsystem/tkeplero_form.h"
 #include "solarsystem/skeplero_form.h"
@@ -58,6 +59,7 @@ const std::array<FormFactory, 31> kFactories = [] {
     f[9] = &make<Tcaduta>;
     f[15] = &make<Tvarpeso>;
     f[22] = &make<Tkdue>;
+    f[26] = &make<Tunflusso>;
     return f;
 }();
 }  // namespace
