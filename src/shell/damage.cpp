@@ -132,14 +132,6 @@ void RowDamage::copy(raster::Canvas& surface, raster::Point at, const raster::Bi
     }
 }
 
-long long RowDamage::area() const
-{
-    long long n = 0;
-    for (const Span& s : spans_)
-        n += std::max(s.right - s.left, 0);
-    return n;
-}
-
 void DamageCanvas::lineTo(int x, int y)
 {
     const raster::Point ends[2] = {canvas_.penPos(), {x, y}};

@@ -45,8 +45,6 @@ public:
     void clear();
     // Copies the damaged spans of `picture` into `surface`, the picture's top-left corner at `at`.
     void copy(raster::Canvas& surface, raster::Point at, const raster::Bitmap& picture) const;
-    // The pixels held, counted as the spans' widths.
-    long long area() const;
 
 private:
     void addSpan(int y, int left, int right);
