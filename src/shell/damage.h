@@ -33,6 +33,9 @@ private:
 // pixels of each row it crosses, where a box would hold the whole rectangle about it.
 class RowDamage {
 public:
+    struct Span {
+        int left = 0, right = 0;   // right excluded; empty when left >= right
+    };
     // Rows 0 .. height - 1; what falls on other rows is left out.
     explicit RowDamage(int height = 0) : spans_(static_cast<std::size_t>(std::max(height, 0))) {}
     // A box, right column and bottom row excluded, corners in any order.
@@ -46,11 +49,14 @@ public:
     // Copies the damaged spans of `picture` into `surface`, the picture's top-left corner at `at`.
     void copy(raster::Canvas& surface, raster::Point at, const raster::Bitmap& picture) const;
 
+    // Row y's span; empty outside the rows.
+    Span span(int y) const
+    {
+        return y >= 0 && y < static_cast<int>(spans_.size()) ? spans_[static_cast<std::size_t>(y)] : Span{};
+    }
+
 private:
     void addSpan(int y, int left, int right);
-    struct Span {
-        int left = 0, right = 0;   // right excluded; empty when left >= right
-    };
     std::vector<Span> spans_;
 };
 

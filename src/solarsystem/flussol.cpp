@@ -16,11 +16,6 @@ namespace {
 
 constexpr long double kPi = std::numbers::pi_v<long double>;
 
-void polygon(raster::Canvas& c, std::initializer_list<raster::Point> points)
-{
-    c.polygon(std::span<const raster::Point>(points.begin(), points.size()));
-}
-
 void polygon(orb::DamageCanvas& c, std::initializer_list<raster::Point> points)
 {
     c.polygon(std::span<const raster::Point>(points.begin(), points.size()));
@@ -31,6 +26,17 @@ void line(C& c, raster::Point from, raster::Point to)
 {
     c.moveTo(from.x, from.y);
     c.lineTo(to.x, to.y);
+}
+
+// The working area that every tick clears: from the source's left down to the bottom, and
+// left to a slanted edge past the reference screen.
+std::array<raster::Point, 4> clearArea(const Geometry& g)
+{
+    const int x = source(g).x - 4;
+    return {{{x, g.height / 9},
+             {x, g.height},
+             {9 * g.u - rnd(g.width / 5.0L), g.height},
+             {11 * g.u - rnd(g.width / 10.0L), g.height / 9}}};
 }
 
 // The sheet's unit normal, r/2 long, from the sheet's centre: its direction is α + π/2.
@@ -112,12 +118,28 @@ void create(int w, int h, int screenWidth)
     s.lastDrawn = orb::RowDamage(h);
     setDistance(1);
 
+    s.cleared = false;
     s.FlowBitmap = raster::Bitmap();
     raster::Canvas& c = s.FlowBitmap.canvas();
     c.brush.color = kBlack;
     s.FlowBitmap.setSize(w, h);
     c.pen.color = kWhite;
     c.font.color = kWhite;
+    // Where the clearing polygon paints, read from the polygon itself drawn white on black.
+    c.brush.color = kWhite;
+    c.polygon(clearArea(s.g));
+    s.clearRows.assign(static_cast<std::size_t>(h), {});
+    for (int y = 0; y < h; ++y) {
+        const raster::Color* row = c.bits() + static_cast<std::ptrdiff_t>(y) * c.stride();
+        const raster::Color* first = std::find(row, row + w, kWhite);
+        if (first == row + w)
+            continue;
+        const auto last =
+            std::find(std::make_reverse_iterator(row + w), std::make_reverse_iterator(row), kWhite);
+        s.clearRows[static_cast<std::size_t>(y)] = {static_cast<int>(first - row),
+                                                    static_cast<int>(last.base() - row)};
+    }
+    c.brush.color = kBlack;
     // Black all over (a fill bounded by a colour the bitmap never holds), then the source.
     c.floodFill(0, 0, kDarkRed, raster::FillStyle::Border);
     const raster::Point S = source(s.g);
@@ -145,16 +167,26 @@ std::optional<std::string> tick(raster::Canvas& window, bool showNormal, bool st
         const Geometry& g = s.g;
         raster::Canvas& c = s.FlowBitmap.canvas();
         const raster::Point S = source(g);
-        const int u = g.u, h = g.h, w = g.width, hh = g.height;
+        const int u = g.u, h = g.h, hh = g.height;
         const int a = g.u - g.c, b = g.h - g.q;   // the sheet's length along its axis is (a, -b)
 
-        // The working area, cleared black.
+        // The working area, cleared black. After the first time only where the last tick drew
+        // past the screen can it hold anything but black or the screen, which is drawn anew
+        // over it: clearing only there leaves the same pixels.
         c.pen = {kBlack, 1, raster::PenStyle::Solid};
         c.brush.color = kBlack;
-        polygon(c, {{S.x - 4, hh / 9},
-                    {S.x - 4, hh},
-                    {9 * u - rnd(w / 5.0L), hh},
-                    {11 * u - rnd(w / 10.0L), hh / 9}});
+        if (!s.cleared) {
+            c.polygon(clearArea(g));
+            s.cleared = true;
+        } else {
+            for (int y = 0; y < hh; ++y) {
+                const orb::RowDamage::Span d = s.lastDrawn.span(y);
+                const orb::RowDamage::Span a = s.clearRows[static_cast<std::size_t>(y)];
+                const int left = std::max(d.left, a.left), right = std::min(d.right, a.right);
+                if (left < right)
+                    c.fillRect({left, y, right, y + 1});
+            }
+        }
 
         // The tilt α = π TurnStep / P; the sheet's width r seen at that tilt is (cx, sy).
         const long double alpha = kPi * s.TurnStep / s.P;
@@ -243,8 +275,10 @@ std::optional<std::string> tick(raster::Canvas& window, bool showNormal, bool st
 
 void release()
 {
-    state().FlowBitmap = raster::Bitmap();
-    state().lastDrawn = orb::RowDamage();
+    State& s = state();
+    s.FlowBitmap = raster::Bitmap();
+    s.lastDrawn = orb::RowDamage();
+    s.clearRows = {};
 }
 
 std::size_t bytes() { return state().FlowBitmap.bytes(); }

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "raster/canvas.h"
 #include "shell/damage.h"
@@ -65,7 +66,11 @@ struct State {
     int k = 2;                   // 2 div d
     int Xs = 0;                  // the sheet's centre is (Xs, Yc)
     bool shown = false;          // the window shows FlowBitmap
+    bool cleared = false;        // a tick has cleared the working area whole
     orb::RowDamage lastDrawn;    // what the last tick drew after the screen
+    // The pixels of the working area's clearing polygon, row by row (one span a row, as the
+    // polygon is convex).
+    std::vector<orb::RowDamage::Span> clearRows;
 };
 State& state();
 
