@@ -59,12 +59,8 @@ void Tvarpeso::formCreate()
     addPanel(QStringLiteral("Panel4"), orb::Dock::Right, 15, peso::kBlack);
     Label1 = addLabel(sotto, QStringLiteral("Label1"), QString());
     Label1->move(8, globals::ControlInset);
-    invio = addSpeedButton(sotto, QStringLiteral("invio"), QStringLiteral("invio"), 0, false, false, -1);
-    invio->setAutoRaise(false);
-    invio->setFixedSize(globals::ControlHeight + 4, globals::ControlHeight + 2);
-    invio->move(0, (globals::BarHeight - invio->height()) / 2);
-    invio->setCursor(Qt::ArrowCursor);
-    invio->hide();
+    invio = addReturnKeySign(sotto, QStringLiteral("invio"),
+                             (globals::BarHeight - globals::ControlHeight - 2) / 2);
 
     // The window's own colour is black until the first step draws the picture.
     surface().brush.color = peso::kBlack;
@@ -114,15 +110,5 @@ void Tvarpeso::showButtons()
 
 void Tvarpeso::showHint(const QString& hint)
 {
-    // The Return-key sign stands 5 pixels after the hint, over the spaces that open the
-    // "(Invio)" text appended to it.
-    Label1->setText(hint);
-    Label1->adjustSize();
-    invio->move(Label1->x() + Label1->width() + 5, invio->y());
-    const bool withKey = control(QStringLiteral("contin"))->widget->isEnabled() && !hint.isEmpty();
-    invio->setVisible(withKey);
-    if (withKey) {
-        Label1->setText(hint + QString::fromStdString(texts::CaptionTexts[39]));
-        Label1->adjustSize();
-    }
+    showHintWithKey(Label1, invio, hint, control(QStringLiteral("contin"))->widget->isEnabled());
 }

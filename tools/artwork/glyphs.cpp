@@ -1179,6 +1179,36 @@ void temameLineOfSight(QPainter& p, double scale)
     p.drawPolygon(spikes);
 }
 
+// The insolation window's buttons. The sheet's normal unit vector: a tilted blue sheet seen
+// obliquely with a silver arrow standing out of its middle.
+void flussolNormal(QPainter& p, double)
+{
+    p.setPen(pen(kDarkBlue, 0.9));
+    p.setBrush(kBlue);
+    p.drawPolygon(QPolygonF{{2.0, 10.5}, {9.5, 14.5}, {14.0, 9.5}, {6.5, 5.5}});
+    arrow(p, {8.0, 10.0}, {8.6, 1.6}, kInk, 1.4, 3.2, 2.2);
+}
+
+// Step-by-step progress: a staircase climbed one step at a time.
+void flussolStairs(QPainter& p, double)
+{
+    p.setPen(pen(kDarkGreen, 1.0));
+    p.setBrush(kGreen);
+    p.drawPolygon(QPolygonF{{1.5, 14.5}, {1.5, 11.0}, {5.5, 11.0}, {5.5, 7.5}, {9.5, 7.5},
+                            {9.5, 4.0}, {14.5, 4.0}, {14.5, 14.5}});
+}
+
+// Continue: one step forward, a triangle against a bar.
+void flussolNextStep(QPainter& p, double)
+{
+    p.setPen(pen(kDarkGreen, 1.0));
+    p.setBrush(kGreen);
+    p.drawPolygon(QPolygonF{{2.5, 2.5}, {10.0, 8.0}, {2.5, 13.5}});
+    p.setPen(pen(kDarkBlue, 1.0));
+    p.setBrush(kBlue);
+    p.drawRect(QRectF(11.0, 2.5, 2.5, 11.0));
+}
+
 }  // namespace
 
 std::vector<Glyph> imageListGlyphs()
@@ -1233,6 +1263,10 @@ std::vector<Glyph> buttonGlyphs()
         {QStringLiteral("accet"), centraliVector({7.4, 3.0}, QColor(190, 30, 190))},
         {QStringLiteral("accec"), centraliVector({9.6, 9.4}, kForceCyan)},
         {QStringLiteral("visione"), temameLineOfSight},
+        {QStringLiteral("versore"), flussolNormal},
+        {QStringLiteral("normale"), play},
+        {QStringLiteral("papasso"), flussolStairs},
+        {QStringLiteral("continua"), flussolNextStep},
     };
 }
 

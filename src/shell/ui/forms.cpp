@@ -28,6 +28,7 @@
 #include "rotation/gravi_form.h"
 #include "rotation/peso_form.h"
 #include "solarsystem/camsole_form.h"
+#include "solarsystem/flussol_form.h"
 #include "solarsystem/pkeplero_form.h"
 #include "solarsystem/tkeplero_form.h"
 #include "solarsystem/skeplero_form.h"
@@ -76,6 +77,7 @@ const std::array<FormFactory, 31> kFactories = [] {
     f[11] = &make<Tbotmagne>;
     f[30] = &make<Tsconcavo>;
     f[27] = &make<Tespanduni>;
+    f[26] = &make<Tunflusso>;
     return f;
 }();
 }  // namespace

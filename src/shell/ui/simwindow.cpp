@@ -593,8 +593,14 @@ int SimWindow::controlPosition(const Control& c) const
 QToolButton* SimWindow::addCheckButton(QToolBar* bar, const QString& name, int glyphIndex,
                                        int hintRow, std::function<void()> onClick)
 {
+    return addCheckButton(bar, name, glyph(glyphIndex), hintRow, std::move(onClick));
+}
+
+QToolButton* SimWindow::addCheckButton(QToolBar* bar, const QString& name, const QIcon& icon,
+                                       int hintRow, std::function<void()> onClick)
+{
     auto* b = new QToolButton(bar);
-    b->setIcon(glyph(glyphIndex));
+    b->setIcon(icon);
     b->setAutoRaise(true);
     b->setCheckable(true);
     bar->addWidget(b);
@@ -733,6 +739,30 @@ void SimWindow::setHintHandler(std::function<void(const QString& hint)> handler,
     HintDispatcher::instance();
     hintHandler_ = std::move(handler);
     hintPart_ = part;
+}
+
+QToolButton* SimWindow::addReturnKeySign(QWidget* panel, const QString& name, int top)
+{
+    QToolButton* sign = addSpeedButton(panel, name, QStringLiteral("invio"), 0, false, false, -1);
+    sign->setAutoRaise(false);
+    sign->setFixedSize(globals::ControlHeight + 4, globals::ControlHeight + 2);
+    sign->move(0, top);
+    sign->setCursor(Qt::ArrowCursor);
+    sign->hide();
+    return sign;
+}
+
+void SimWindow::showHintWithKey(QLabel* line, QWidget* keySign, const QString& hint, bool withKey)
+{
+    line->setText(hint);
+    line->adjustSize();
+    keySign->move(line->x() + line->width() + 5, keySign->y());
+    withKey = withKey && !hint.isEmpty();
+    keySign->setVisible(withKey);
+    if (withKey) {
+        line->setText(hint + QString::fromStdString(texts::CaptionTexts[39]));
+        line->adjustSize();
+    }
 }
 
 void SimWindow::setHint(Control& c, const QString& hint)

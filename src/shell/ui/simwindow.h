@@ -156,6 +156,13 @@ protected:
     enum class HintPart { Short, Long };
     void setHintHandler(std::function<void(const QString& hint)> handler,
                         HintPart part = HintPart::Short);
+    // The Return-key sign of a hint line: a hidden button with the "invio" picture, of
+    // ControlHeight + 4 by ControlHeight + 2, in `panel` at height `top`.
+    QToolButton* addReturnKeySign(QWidget* panel, const QString& name, int top);
+    // Shows `hint` in the hint line `line`. With `withKey` and a hint that is not empty, the
+    // Return-key sign stands 5 pixels after the hint and CaptionTexts row 39 ("(Invio)") is
+    // appended to it, its opening spaces leaving room for the sign; otherwise the sign is hidden.
+    void showHintWithKey(QLabel* line, QWidget* keySign, const QString& hint, bool withKey);
     // Key preview: these keys, pressed while one of the window's controls has the focus, go to
     // keyPressed() as if the window had the focus, and not to the control. Call it once the
     // controls are built.
@@ -174,6 +181,9 @@ protected:
     QToolButton* addToolButton(QToolBar* bar, const QString& name, int glyphIndex, int hintRow,
                                std::function<void()> onClick = {});
     QToolButton* addCheckButton(QToolBar* bar, const QString& name, int glyphIndex, int hintRow,
+                                std::function<void()> onClick = {});
+    // A check button with a picture of the window's own.
+    QToolButton* addCheckButton(QToolBar* bar, const QString& name, const QIcon& icon, int hintRow,
                                 std::function<void()> onClick = {});
     // A speed button in a tool bar, or in another container (a panel) that places it itself.
     QToolButton* addSpeedButton(QWidget* parent, const QString& name, const QString& glyphName,
