@@ -18,6 +18,7 @@
 #include "earthquakes/primarie_form.h"
 #include "earthquakes/raylei_form.h"
 #include "earthquakes/secondarie_form.h"
+#include "misc/doppler_form.h"
 #include "misc/magvar_form.h"
 #include "misc/simuldopbis_form.h"
 #include "misc/specparafronti_form.h"
@@ -76,6 +77,7 @@ const std::array<FormFactory, 31> kFactories = [] {
     f[11] = &make<Tbotmagne>;
     f[30] = &make<Tsconcavo>;
     f[27] = &make<Tespanduni>;
+    f[4] = &make<Tdop>;
     return f;
 }();
 }  // namespace
