@@ -1209,6 +1209,36 @@ void flussolNextStep(QPainter& p, double)
     p.drawRect(QRectF(11.0, 2.5, 2.5, 11.0));
 }
 
+// The motion buttons of the Doppler comparison: the source (a red dot), the observer (a bar at the
+// right) and an arrow for the source's motion.
+void dopplerScene(QPainter& p, QPointF source)
+{
+    p.setPen(pen(kInk, 1.4));
+    p.drawLine(QPointF(14.5, 4.0), QPointF(14.5, 12.0));
+    p.setPen(pen(kDarkRed, 0.8));
+    p.setBrush(kRed);
+    p.drawEllipse(source, 2.2, 2.2);
+}
+
+void dopplerAway(QPainter& p, double)
+{
+    dopplerScene(p, {10.0, 8.0});
+    arrow(p, {7.0, 8.0}, {1.0, 8.0}, kBlue, 1.5, 3.2, 2.4);
+}
+
+void dopplerStill(QPainter& p, double)
+{
+    dopplerScene(p, {7.0, 8.0});
+    p.setPen(pen(kGrey, 1.0));
+    p.drawLine(QPointF(3.0, 11.5), QPointF(11.0, 11.5));
+}
+
+void dopplerApproach(QPainter& p, double)
+{
+    dopplerScene(p, {3.5, 8.0});
+    arrow(p, {6.5, 8.0}, {12.5, 8.0}, kGreen, 1.5, 3.2, 2.4);
+}
+
 }  // namespace
 
 std::vector<Glyph> imageListGlyphs()
@@ -1267,6 +1297,9 @@ std::vector<Glyph> buttonGlyphs()
         {QStringLiteral("normale"), play},
         {QStringLiteral("papasso"), flussolStairs},
         {QStringLiteral("continua"), flussolNextStep},
+        {QStringLiteral("allon"), dopplerAway},
+        {QStringLiteral("quiete"), dopplerStill},
+        {QStringLiteral("avvic"), dopplerApproach},
     };
 }
 

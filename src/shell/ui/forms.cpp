@@ -18,6 +18,7 @@
 #include "earthquakes/primarie_form.h"
 #include "earthquakes/raylei_form.h"
 #include "earthquakes/secondarie_form.h"
+#include "misc/doppler_form.h"
 #include "misc/magvar_form.h"
 #include "misc/simuldopbis_form.h"
 #include "misc/specparafronti_form.h"
@@ -78,6 +79,7 @@ const std::array<FormFactory, 31> kFactories = [] {
     f[30] = &make<Tsconcavo>;
     f[27] = &make<Tespanduni>;
     f[26] = &make<Tunflusso>;
+    f[4] = &make<Tdop>;
     return f;
 }();
 }  // namespace
