@@ -136,22 +136,21 @@ public:
         globals::ShowHints = chance(50);
     }
 
+    // The first activation has run: the control bar shows, and the timer runs unless the window
+    // remembers a stopped one.
     void openWindow()
     {
         drive("opening", {QStringLiteral("open"), className(info_)});
         window_ = driver_->target();
         expect(window_, "opening left no window to act on");
-        expectOpen_ = true;
+        expectOpen_ = active_ = true;
         ++totals_.opens;
-        active_ = true;
         checkOpen("opening");
-        // The first activation has run: the control bar shows, and the timer runs unless the
-        // window remembers a stopped one.
         expect(window_->controlBar()->isVisibleTo(window_), "the control bar is hidden after the first activation");
-        orb::Timer* t = window_->animationTimer();
-        if (!t)
+        if (!window_->animationTimer())
             fail("the window has no timer named " + std::string(info_.timerName));
-        expect(window_->remembersRunning() || t->enabled(), "the animation timer is stopped after the first activation");
+        expect(window_->remembersRunning() || window_->animationTimer()->enabled(),
+               "the animation timer is stopped after the first activation");
     }
 
     void closeWindow()
@@ -166,8 +165,7 @@ public:
         dropDeferredDeletes();
         expect(!closing, "the closed window was not destroyed");
         window_ = nullptr;
-        expectOpen_ = false;
-        active_ = false;
+        expectOpen_ = active_ = false;
     }
 
     // One random user action, then the checks.
@@ -176,40 +174,29 @@ public:
         index_ = index;
         ++totals_.actions;
         const int r = pick(0, 99);
-        if (r < 28)
-            advance(pick(1, 250));
-        else if (r < 36)
-            tickBurst(pick(1, 20));
-        else if (r < 56)
-            clickButton();
-        else if (r < 60)
-            togglePause();
-        else if (r < 80)
-            setControl(r < 67 ? orb::ControlKind::TrackBar : r < 75 ? orb::ControlKind::UpDown
-                                                                    : orb::ControlKind::DropDown);
-        else if (r < 82)
-            setControl(orb::ControlKind::Edit);
-        else if (r < 87)
-            pressKey();
-        else if (r < 93)
-            awayAndBack(r >= 91);
-        else if (r < 96)
-            processEvents();
-        else if (r < 98)
-            closeAndReopen();
-        else
-            advance(pick(250, 2000));
+        using K = orb::ControlKind;
+        const bool done = r < 28   ? advance(pick(1, 250))
+                          : r < 36 ? tickBurst(pick(1, 20))
+                          : r < 56 ? click({K::Button, K::Check, K::Speed})
+                          : r < 60 ? click({K::Check}, true)
+                          : r < 82 ? setControl(r < 67 ? K::TrackBar : r < 75 ? K::UpDown : r < 80 ? K::DropDown : K::Edit)
+                          : r < 87 ? pressKey()
+                          : r < 93 ? awayAndBack(r >= 91)
+                          : r < 96 ? processEvents()
+                          : r < 98 ? closeAndReopen()
+                                   : advance(pick(250, 2000));
+        if (!done)   // nothing to act on: the time passes instead
+            advance(pick(1, 100));
         checkOpen(recent_.empty() ? "" : recent_.back());
     }
 
     // Lets the clock run `ms` virtual milliseconds, one at a time so that each tick is timed.
-    void advance(int ms)
+    bool advance(int ms)
     {
         note("advance " + std::to_string(ms));
-        for (int i = 0; i < ms; ++i) {
-            ++totals_.virtualMs;
+        for (int i = 0; i < ms; ++i, ++totals_.virtualMs)
             timedTicks([&] { return driver_->clock().advance(1); });
-        }
+        return true;
     }
 
     void finish()
@@ -258,32 +245,47 @@ private:
                  std::to_string(seed_) + ", action " + std::to_string(index_) + ": " + action);
     }
 
-    // Runs one action and fails when it takes longer than the action limit or, with `floats`,
-    // leaves a watched floating-point flag raised (Qt's painting raises them itself, so the
+    // Runs f with the watched floating-point flags cleared and fails when it leaves one raised,
+    // or, with `floats` false, clears what it raised (Qt's painting raises them itself, so the
     // event loop's work is not checked).
-    void timed(const std::string& what, const std::function<void()>& f, bool floats = true)
+    template <typename F>
+    auto watched(const std::string& what, F f, bool floats = true)
+    {
+        std::feclearexcept(kWatched);
+        if (gTrapFloats && floats)
+            feenableexcept(kWatched);
+        const auto result = f();
+        if (gTrapFloats && floats)
+            fedisableexcept(kWatched);
+        const int raised = floats ? std::fetestexcept(kWatched) : 0;
+        std::feclearexcept(kWatched);
+        if (raised & FE_INVALID)
+            fail("an invalid floating-point operation (a NaN made, or a number out of an "
+                 "integer's range converted) during " + what);
+        if (raised & FE_DIVBYZERO)
+            fail("a floating-point division by zero during " + what);
+        return result;
+    }
+
+    // One action that must end within the action limit and leave no floating-point flag raised.
+    bool timed(const std::string& what, const std::function<void()>& f, bool floats = true)
     {
         const auto start = Clock::now();
-        if (floats)
-            watchFloats();
-        f();
-        if (floats)
-            checkFloat(what);
-        else
-            std::feclearexcept(kWatched);
+        watched(what, [&] { return f(), 0; }, floats);
         if (const double took = secondsSince(start); took > settings_.actionLimitSeconds)
             fail(what + " took " + std::to_string(took) + " s");
+        return true;
     }
 
     // Driver actions as one user action, which the driver must accept.
     void drive(const std::string& what, const QStringList& actions)
     {
-        note(actions.join(QLatin1Char(' ')).toStdString());
+        const std::string script = actions.join(QLatin1Char(' ')).toStdString();
+        note(script);
         errors_.clear();
         timed(what, [&] {
             if (driver_->run(actions) != 0)
-                fail("the driver refused '" + actions.join(QLatin1Char(' ')).toStdString() +
-                     "': " + errors_.join(QLatin1Char(' ')).toStdString());
+                fail("the driver refused '" + script + "': " + errors_.join(QLatin1Char(' ')).toStdString());
         });
     }
 
@@ -292,9 +294,7 @@ private:
     {
         const auto start = Clock::now();
         gActionStart = start.time_since_epoch().count();
-        watchFloats();
-        const std::int64_t fired = run();
-        checkFloat("a timer tick");
+        const std::int64_t fired = watched("a timer tick", run);
         const double took = secondsSince(start);
         if (fired <= 0)
             return;
@@ -303,25 +303,6 @@ private:
         if (took > settings_.tickLimitSeconds * double(fired))
             fail(std::to_string(fired) + " timer tick(s) took " + std::to_string(took) + " s");
         expect(!expectOpen_ || stillOpen(), "the window went away during a timer tick");
-    }
-
-    static void watchFloats()
-    {
-        std::feclearexcept(kWatched);
-        if (gTrapFloats)
-            feenableexcept(kWatched);
-    }
-    void checkFloat(const std::string& what)
-    {
-        if (gTrapFloats)
-            fedisableexcept(kWatched);
-        const int raised = std::fetestexcept(kWatched);
-        std::feclearexcept(kWatched);
-        if (raised & FE_INVALID)
-            fail("an invalid floating-point operation (a NaN made, or a number out of an "
-                 "integer's range converted) during " + what);
-        if (raised & FE_DIVBYZERO)
-            fail("a floating-point division by zero during " + what);
     }
 
     // The controls a user can reach now: enabled and shown.
@@ -335,31 +316,21 @@ private:
         return list;
     }
 
-    void clickButton()
+    // A click on a button, or on the pause button alone.
+    bool click(std::initializer_list<orb::ControlKind> kinds, bool pause = false)
     {
-        orb::Control* c = pickOf(usable({orb::ControlKind::Button, orb::ControlKind::Check,
-                                         orb::ControlKind::Speed}));
-        if (!c)
-            return advance(pick(1, 100));
-        note("click " + c->name.toStdString());
-        timed("a click", [&] {
-            expect(window_->click(c->name), "an enabled button refused a click");
-        });
-    }
-
-    void togglePause()
-    {
-        for (orb::Control* c : usable({orb::ControlKind::Check}))
-            if (c->name == QLatin1String("pausa") || c->name == QLatin1String("paus")) {
-                note("click " + c->name.toStdString());
-                return timed("pausing", [&] { window_->click(c->name); });
-            }
-        advance(pick(1, 100));
+        std::vector<orb::Control*> list = usable(kinds);
+        if (pause)
+            std::erase_if(list, [](orb::Control* c) { return c->name != "pausa" && c->name != "paus"; });
+        orb::Control* c = pickOf(list);
+        if (c)
+            drive(pause ? "pausing" : "a click", {QStringLiteral("click"), c->name});
+        return c;
     }
 
     // A track bar, an up-down, a drop-down or an edit set to a value it must take (an edit may
     // refuse its text), or an up-down's arrow clicked.
-    void setControl(orb::ControlKind kind)
+    bool setControl(orb::ControlKind kind)
     {
         // Spin buttons are clicked as up-downs are, and have no value to set.
         std::vector<orb::Control*> list =
@@ -369,12 +340,13 @@ private:
             return c->kind == orb::ControlKind::Edit && (!e || e->isReadOnly());
         });
         orb::Control* c = pickOf(list);
-        if (!c)
-            return advance(pick(1, 100));
+        const auto* combo = c ? qobject_cast<QComboBox*>(c->widget) : nullptr;
+        if (!c || (combo && combo->count() == 0))
+            return false;
         QString value;
         if (kind == orb::ControlKind::TrackBar) {
-            // The ends of the range often, any position otherwise.
             const auto* slider = qobject_cast<QSlider*>(c->widget);
+            // The ends of the range often, any position otherwise.
             const int r = pick(0, 9);
             value = QString::number(r == 0 ? slider->minimum() : r == 1 ? slider->maximum()
                                                                         : pick(slider->minimum(), slider->maximum()));
@@ -387,42 +359,39 @@ private:
             const bool up = chance(50);
             note(std::string(up ? "up " : "down ") + c->name.toStdString());
             return timed("an up-down arrow", [&] { arrows[up ? 0 : 1]->click(); });
-        } else if (kind == orb::ControlKind::DropDown) {
-            const int n = qobject_cast<QComboBox*>(c->widget)->count();
-            if (n == 0)
-                return advance(pick(1, 100));
-            value = QString::number(pick(0, n - 1));
+        } else if (combo) {
+            value = QString::number(pick(0, combo->count() - 1));
         } else {
             static const char* const kTexts[] = {"", "0", "1", "-1", "7", "12", "3.5", "3,5", "1e308",
                                                  "99999999999", "-2147483648", "abc", " 4 ", "+"};
             value = QString::fromLatin1(kTexts[pick(0, int(std::size(kTexts)) - 1)]);
         }
         note("set " + c->name.toStdString() + " '" + value.toStdString() + "'");
-        timed("setting " + c->name.toStdString(), [&] {
+        return timed("setting " + c->name.toStdString(), [&] {
             expect(window_->setValue(c->name, value) || kind == orb::ControlKind::Edit,
                    "a control refused a value within its range");
         });
     }
 
-    void pressKey()
+    bool pressKey()
     {
         static const int kKeys[] = {Qt::Key_F1,    Qt::Key_Escape, Qt::Key_Space, Qt::Key_Left,
                                     Qt::Key_Right, Qt::Key_Up,     Qt::Key_Down,  Qt::Key_Plus,
                                     Qt::Key_Minus, Qt::Key_A,      Qt::Key_P,     Qt::Key_Tab};
         const int key = chance(60) ? int(Qt::Key_Return) : kKeys[pick(0, int(std::size(kKeys)) - 1)];
         note("key " + std::to_string(key));
-        timed("a key", [&] { window_->pressKey(key); });
+        return timed("a key", [&] { window_->pressKey(key); });
     }
 
     // The frame, or another built window opened in front (only at the smaller sizes, where two
     // windows' pictures fit easily in memory), comes to the front; the clock runs; the window
     // comes back and takes up its timer as it was.
-    void awayAndBack(bool otherWindow)
+    bool awayAndBack(bool otherWindow)
     {
-        std::vector<const orb::WindowInfo*> others;
-        for (const orb::WindowInfo* w : registeredWindows())
-            if (w->flag != info_.flag && otherWindow && size_.width() * size_.height() <= 1916 * 1000)
-                others.push_back(w);
+        std::vector<const orb::WindowInfo*> others = registeredWindows();
+        std::erase_if(others, [&](const orb::WindowInfo* w) {
+            return w->flag == info_.flag || !otherWindow || size_.width() * size_.height() > 1916 * 1000;
+        });
         const orb::WindowInfo* other = pickOf(others);
         const bool wasRunning = window_->animationTimer()->enabled();
         if (other) {
@@ -451,13 +420,14 @@ private:
             fail(std::string("the timer is ") + (running ? "running" : "stopped") +
                  " after reactivation, but was " + (wasRunning ? "running" : "stopped"));
         expect(window_->remembersRunning() || running, "the animation timer is stopped after reactivation");
+        return true;
     }
 
     // What the program's event loop would do between ticks: repaints, layouts, deletions.
-    void processEvents()
+    bool processEvents()
     {
         note("events");
-        timed("processing events", [&] {
+        return timed("processing events", [&] {
             driver_->mainWindow()->setUpdatesEnabled(true);
             QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
             if (chance(30))
@@ -466,21 +436,23 @@ private:
         }, false);
     }
 
-    void closeAndReopen()
+    bool closeAndReopen()
     {
         closeWindow();
         advance(pick(0, 200));
         openWindow();
+        return true;
     }
 
-    void tickBurst(int n)
+    bool tickBurst(int n)
     {
         orb::Timer* t = window_->animationTimer();
         if (!t->enabled())
-            return advance(pick(1, 100));
+            return false;
         note("tick " + std::to_string(n));
         for (int i = 0; i < n && t->enabled(); ++i)
             timedTicks([&] { return t->fire(), std::int64_t{1}; });
+        return true;
     }
 
     bool stillOpen() const

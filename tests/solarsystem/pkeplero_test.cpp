@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <memory>
 #include <numbers>
 
 #include "solarsystem/orbit_step.h"
@@ -13,6 +12,7 @@
 
 namespace {
 
+using namespace pkeplero;
 constexpr raster::Color kBlack = raster::rgb(0, 0, 0);
 constexpr raster::Color kWhite = raster::rgb(255, 255, 255);
 constexpr raster::Color kYellow = raster::rgb(255, 255, 0);
@@ -20,281 +20,162 @@ constexpr raster::Color kCyan = raster::rgb(0, 255, 255);
 
 int nearest(double v) { return static_cast<int>(std::nearbyint(v)); }
 
-// The same motion in double precision, from the law of attraction.
-struct Track {
-    double x = -64, y = 0, vx = 0, vy = 10;
-    void step()
-    {
-        const double r3 = std::pow(x * x + y * y, 1.5);
-        vx -= 1400 * x / r3;
-        vy -= 1400 * y / r3;
-        x += 0.335 * vx;
-        y += 0.335 * vy;
-    }
-};
-
-TEST(OrbitStep, TheOrbitStartsAt64PxAndClosesAfterAbout465Steps)
+TEST(OrbitStep, TheOrbitIsTheEllipseOfItsStartAndClosesAfterAbout463Steps)
 {
-    orbit::Body b = pkeplero::kStart;
-    orbit::step(b, pkeplero::kAttraction, pkeplero::kPositionStep);
-    // r^3 = 64^3 = 262144: vx = 1400 * 64 / 262144 = 0.341796875, vy stays 10.
-    EXPECT_FLOAT_EQ(b.vx, 0.341796875f);
+    // The first step: r^3 = 64^3 = 262144, vx = 1400 * 64 / 262144 = 0.341796875, and the
+    // position moves with the new velocity.
+    orbit::Body b = kStart;
+    orbit::step(b, kAttraction, kPositionStep);
+    EXPECT_TRUE(b.vx == 0.341796875f && b.vy == 10.0f);
     EXPECT_FLOAT_EQ(b.x, static_cast<float>(-64.0 + 0.335 * 0.341796875));
     EXPECT_FLOAT_EQ(b.y, 3.35f);
-    Track t;
-    t.step();
+    // Per step the attraction is 0.335 * 1400 = 469 and the start speed 3.35 at r = 64: the energy
+    // 3.35^2 / 2 - 469 / 64 = -1.717 gives a = 469 / (2 * 1.717) = 136.6, the far point at
+    // 2a - 64 = 209.2, b = sqrt(64 * 209.2) = 115.7 and a period of 2 pi sqrt(a^3 / 469) = 463.
     float minY = 0, maxY = 0, maxX = b.x;
     int steps = 1;
-    bool farSide = false;
-    while (!(farSide && b.x >= -64 && b.y > 0) && steps < 2000) {
-        orbit::step(b, pkeplero::kAttraction, pkeplero::kPositionStep);
-        t.step();
-        ++steps;
+    for (bool farSide = false; !(farSide && b.x >= -64 && b.y > 0) && steps < 2000; ++steps) {
+        orbit::step(b, kAttraction, kPositionStep);
         farSide = farSide || (b.y < 0 && b.x > 0);
-        minY = std::min(minY, b.y);
-        maxY = std::max(maxY, b.y);
-        maxX = std::max(maxX, b.x);
-        ASSERT_NEAR(b.x, t.x, 0.1) << "step " << steps;
-        ASSERT_NEAR(b.y, t.y, 0.1) << "step " << steps;
+        minY = std::min(minY, b.y), maxY = std::max(maxY, b.y), maxX = std::max(maxX, b.x);
     }
-    EXPECT_NEAR(steps, 465, 8);
-    EXPECT_NEAR(maxX, 209.5, 1.0);
-    EXPECT_TRUE(std::abs(minY + 119) < 1.5f && std::abs(maxY - 112) < 1.5f) << minY << " " << maxY;
+    EXPECT_NEAR(steps, 463, 5);
+    EXPECT_NEAR(maxX, 209.2, 1.0);
+    EXPECT_NEAR((maxY - minY) / 2, 115.7, 1.0);
     EXPECT_TRUE(std::abs(b.x + 64) < 0.5f && b.y <= 3.4f);   // within one step (3.35 px) past the start
-}
-
-TEST(OrbitStep, UpwardVelocityMirrorsTheDownwardStepExactly)
-{
-    orbit::Body up{-74.0f, 20.5f, 1.25f, 12.0f};
-    orbit::Body down{-74.0f, 20.5f, 1.25f, -12.0f};
+    // Counting vy upwards mirrors the step exactly.
+    orbit::Body up{-74.0f, 20.5f, 1.25f, 12.0f}, down{-74.0f, 20.5f, 1.25f, -12.0f};
     for (int i = 0; i < 50; ++i) {
         orbit::step(up, 2100.0L, 0.3L, orbit::VyAxis::Up);
         orbit::step(down, 2100.0L, 0.3L, orbit::VyAxis::Down);
-        ASSERT_EQ(up.x, down.x);
-        ASSERT_EQ(up.y, down.y);
-        ASSERT_EQ(up.vy, -down.vy);
+        ASSERT_TRUE(up.x == down.x && up.y == down.y && up.vy == -down.vy) << i;
     }
 }
 
-// ---- Lighting ------------------------------------------------------------------------------
-
-TEST(Lighting, TheTerminatorFacesTheSunAtTheFocus)
+// Whether the planet of radius u drawn at (px, py), lit from direction (dx, dy) with the terminator
+// crossing that way `cross` px from the centre, has the pixel halfway between the terminator and
+// the rim toward the Sun cyan, the one halfway on the other side black (where each half has room
+// for it), and no cyan outside the disc (the terminator's 2 px pen reaches 2.5 px past u).
+::testing::AssertionResult planetIsLit(const raster::Canvas& c, double px, double py, int u, double dx, double dy,
+                                       double cross)
 {
-    // (sin a, -cos a) points from the planet toward the Sun at (0, 0).
-    for (const auto& [x, y] : {std::pair{-64.0, 0.0}, {209.5, 0.0}, {-30.0, 50.0}, {120.0, -100.0}, {5.0, 98.0}, {-5.0, -98.0}}) {
-        const long double a = pkeplero::terminatorAngle(x, y);
-        EXPECT_NEAR(std::sin(a), -x / std::hypot(x, y), 1e-12) << x << "," << y;
-        EXPECT_NEAR(-std::cos(a), -y / std::hypot(x, y), 1e-12) << x << "," << y;
-    }
-    EXPECT_EQ(pkeplero::terminatorAngle(0, -98), 0);   // exactly at x = 0: the upper half is lit
-}
-
-// Checks a planet of radius u drawn at (px, py) and lit from direction (dx, dy), the terminator
-// crossing that way `cross` px from the centre: the pixel halfway between the terminator and the
-// rim toward the Sun is cyan, the one halfway on the other side black (where each half has room
-// for it), and no cyan lies outside the disc (the terminator's 2 px pen reaches 2.5 px past u).
-::testing::AssertionResult planetIsLit(const raster::Canvas& c, double px, double py, int u,
-                                       double dx, double dy, double cross)
-{
-    if ((u - 1.5) - (cross + 1) >= 2) {
-        const double t = (u - 1.5 + cross + 1) / 2;
-        if (c.pixel(nearest(px + t * dx), nearest(py + t * dy)) != kCyan)
-            return ::testing::AssertionFailure() << "no lit half";
-    }
-    if ((cross - 1) + (u - 1.5) >= 2) {
-        const double t = (cross - 1 - (u - 1.5)) / 2;
-        if (c.pixel(nearest(px + t * dx), nearest(py + t * dy)) != kBlack)
-            return ::testing::AssertionFailure() << "the dark half is filled";
-    }
-    const double reach = (u + 2.5) * (u + 2.5);
+    const double lit = (u - 1.5 + cross + 1) / 2, dark = (cross - 1 - (u - 1.5)) / 2;
+    if (u - 1.5 - (cross + 1) >= 2 && c.pixel(nearest(px + lit * dx), nearest(py + lit * dy)) != kCyan)
+        return ::testing::AssertionFailure() << "no lit half";
+    if (cross - 1 + u - 1.5 >= 2 && c.pixel(nearest(px + dark * dx), nearest(py + dark * dy)) != kBlack)
+        return ::testing::AssertionFailure() << "the dark half is filled";
     for (int y = nearest(py) - 2 * u; y <= nearest(py) + 2 * u; ++y)
         for (int x = nearest(px) - 2 * u; x <= nearest(px) + 2 * u; ++x)
-            if ((x - px) * (x - px) + (y - py) * (y - py) > reach && c.pixel(x, y) == kCyan)
+            if (std::hypot(x - px, y - py) > u + 2.5 && c.pixel(x, y) == kCyan)
                 return ::testing::AssertionFailure() << "the fill leaked to " << x << "," << y;
     return ::testing::AssertionSuccess();
 }
 
-TEST(Lighting, EveryPlacementOfTheDiscGetsItsLitHalfAndNoMore)
+TEST(Lighting, EveryPlacementOfTheDiscGetsItsLitHalfTowardTheSunAndNoMore)
 {
+    // Exactly at x = 0 the upper half is lit (elsewhere the lit halves below face the Sun).
+    EXPECT_EQ(terminatorAngle(0, -98), 0);
     // Quarter-pixel placements, 48 directions of the Sun, both views (the terminator bows by
     // cos a = y / r, five times that in the oblique view). Some placements put the pixel u - 2
     // toward the Sun on the outline: their lit half must be filled all the same.
     int seedOnOutline = 0;
     for (int u : {7, 27})
         for (int bow : {1, 5})
-            for (int i = 0; i < 48; ++i) {
-                const double x = 100 * std::cos(i * std::numbers::pi / 24 + 0.01);
-                const double y = 100 * std::sin(i * std::numbers::pi / 24 + 0.01);
-                for (int q = 0; q < 16; ++q) {
-                    raster::Bitmap b;
-                    b.canvas().brush.color = kBlack;
-                    b.setSize(6 * u, 6 * u);
-                    orb::SavedPatch patch;
-                    patch.create(3 * u, 3 * u);
-                    const double px = 3 * u + 0.25 * (q % 4), py = 3 * u + 0.25 * (q / 4);
-                    pkeplero::drawPlanet(b.canvas(), patch, px, py, u, pkeplero::terminatorAngle(x, y), bow);
-                    ASSERT_TRUE(planetIsLit(b.canvas(), px, py, u, -x / 100, -y / 100, bow * y / 100))
-                        << "u " << u << " bow " << bow << " direction " << i << " at " << px << "," << py;
-                    if (b.canvas().pixel(nearest(px - (u - 2) * x / 100), nearest(py - (u - 2) * y / 100)) == kWhite)
-                        ++seedOnOutline;
-                }
+            for (int i = 0; i < 48 * 16; ++i) {
+                const double x = 100 * std::cos(i / 16 * std::numbers::pi / 24 + 0.01);
+                const double y = 100 * std::sin(i / 16 * std::numbers::pi / 24 + 0.01);
+                raster::Bitmap b;
+                b.canvas().brush.color = kBlack;
+                b.setSize(6 * u, 6 * u);
+                orb::SavedPatch patch;
+                patch.create(3 * u, 3 * u);
+                const double px = 3 * u + 0.25 * (i % 4), py = 3 * u + 0.25 * (i / 4 % 4);
+                drawPlanet(b.canvas(), patch, px, py, u, terminatorAngle(x, y), bow);
+                ASSERT_TRUE(planetIsLit(b.canvas(), px, py, u, -x / 100, -y / 100, bow * y / 100))
+                    << "u " << u << " bow " << bow << " direction " << i / 16 << " at " << px << "," << py;
+                const raster::Point seed{nearest(px - (u - 2) * x / 100), nearest(py - (u - 2) * y / 100)};
+                seedOnOutline += b.canvas().pixel(seed.x, seed.y) == kWhite;
             }
     EXPECT_GT(seedOnOutline, 0);
-    // Nothing black on the lit side: no fill at all.
-    raster::Bitmap full;
-    full.canvas().brush.color = kCyan;
-    full.setSize(40, 40);
-    EXPECT_FALSE(pkeplero::litSeed(full.canvas(), 19.5L, 19.5L, 7, 0.0L, 1).has_value());
 }
 
-// ---- The model -----------------------------------------------------------------------------
-
-struct Model : ::testing::Test {
-    int W = 1916, H = 1000;
-    raster::Bitmap screen;
-    void open(int w, int h)
+// The window on a 1916 x 1000 client: the Sun at (3 W / 20, 3 Band) = (287.4, 375) in the
+// views, which show at (W div 4, Band).
+struct FirstLawWindow : WindowTest {
+    static constexpr int W = 1916, H = 1000;
+    const double fx = 3.0 * W / 20;
+    const int fy = 3 * (H / 8);
+    const State& s = state();
+    // Whether the wipe's frame shows the oblique view on the first `width` columns of every strip
+    // (W div 40 apart) and the top view elsewhere.
+    ::testing::AssertionResult composedOf(int width)
     {
-        W = w;
-        H = h;
-        pkeplero::create(W, H);
-        pkeplero::precompute(W);
-        screen = raster::Bitmap();
-        screen.setSize(W, H);
+        const raster::Canvas &f = s.ComposeBitmap.canvas(), &top = s.TopOrbitBitmap.canvas();
+        for (int y = 0; y < f.height(); y += 3)
+            for (int x = 0; x < f.width(); ++x)
+                if (f.pixel(x, y) != (x % (W / 40) < width ? s.ObliqueOrbitBitmap.canvas() : top).pixel(x, y))
+                    return ::testing::AssertionFailure() << "at " << x << "," << y;
+        return ::testing::AssertionSuccess();
     }
-    void TearDown() override { pkeplero::release(); }
-    double focusX() const { return 3.0 * W / 20; }
-    int sunY() const { return 3 * (H / 8); }
-    bool tick(bool paused = false) { return pkeplero::tick(screen.canvas(), W, H, paused); }
 };
 
-TEST_F(Model, TheSunStandsAtTheFocusOfTheDottedOrbit)
+TEST_F(FirstLawWindow, TheDottedOrbitAboutTheSunAndTheWipeBetweenTheViewsThroughTheViewButton)
 {
-    open(1916, 1000);
-    const raster::Canvas& top = pkeplero::state().TopOrbitBitmap.canvas();
-    const raster::Canvas& obl = pkeplero::state().ObliqueOrbitBitmap.canvas();
-    EXPECT_EQ(top.width(), 958);
-    EXPECT_EQ(top.height(), 750);
-    for (const raster::Canvas* c : {&top, &obl}) {
-        // Radius W div 70 = 27, not at W / 5.
-        EXPECT_TRUE(c->pixel(nearest(focusX()), sunY()) == kYellow && c->pixel(nearest(focusX()) + 24, sunY()) == kYellow);
-        EXPECT_TRUE(c->pixel(nearest(focusX()) + 29, sunY()) == kBlack && c->pixel(nearest(W / 5.0), sunY()) == kBlack);
+    ASSERT_EQ(run("open Tkuno"), 0);
+    EXPECT_TRUE(w().windowTitle() == QStringLiteral("Kepler's first law") && w().animationTimer()->interval() == 80 &&
+                w().controlPosition(c("cadenza")) == 120);
+    EXPECT_TRUE(c("cadenza").hint == QStringLiteral("velocità d'esecuzione") && c("prono").hint == "point of view|");
+    // The Sun of radius W div 70 = 27 at the focus (yellow 24 px right of it, not 29, nor at W / 5 =
+    // 383); the dotted orbit reaches from 64 px left of it to 209 px right, 115.7 px up and down (a
+    // third of that in the oblique view): a dot for each of the 463 or so steps but where two fall
+    // on one pixel (near the far point a step is about a pixel).
+    EXPECT_TRUE(s.TopOrbitBitmap.width() == 958 && s.TopOrbitBitmap.height() == 750);
+    for (const raster::Bitmap* view : {&s.TopOrbitBitmap, &s.ObliqueOrbitBitmap}) {
+        const raster::Canvas& c = view->canvas();
+        EXPECT_TRUE(hasPixels(c, {{287, fy, kYellow}, {311, fy, kYellow}, {316, fy, kBlack}, {383, fy, kBlack}}));
+        const raster::Rect box = boxBeside(c, kBlack);
+        const int half = view == &s.TopOrbitBitmap ? 116 : 39;
+        EXPECT_TRUE(std::abs(box.left - (fx - 64)) <= 1 && std::abs(box.right - (fx + 210)) <= 1 &&
+                    std::abs(box.top - (fy - half)) <= 4 && std::abs(box.bottom - (fy + half)) <= 4);
     }
-    // A white dot for every step of a revolution, squashed threefold in the oblique view.
-    const auto dotNear = [](const raster::Canvas& c, double x, double y) {
-        for (int d = 0; d < 9; ++d)
-            if (c.pixel(nearest(x) + d % 3 - 1, nearest(y) + d / 3 - 1) == kWhite)
-                return true;
-        return false;
-    };
-    Track t;
-    for (int i = 0; i < 460; ++i, t.step()) {
-        ASSERT_TRUE(dotNear(top, focusX() + t.x, sunY() + t.y)) << "step " << i;
-        ASSERT_TRUE(dotNear(obl, focusX() + t.x, sunY() + t.y / 3)) << "step " << i;
+    const raster::Canvas& top = s.TopOrbitBitmap.canvas();
+    const auto dots = std::count(top.bits(), top.bits() + top.stride() * top.height(), kWhite);
+    EXPECT_TRUE(dots > 400 && dots <= 468) << dots;
+    // The planet waits next to its start point; the top view shows.
+    ASSERT_EQ(run("tick"), 0);
+    EXPECT_EQ(w().surface().pixel(W / 4 + 287, H / 8 + fy), kYellow);
+    // The wipe's strips of W div 40 = 47 px grow a pixel a tick, and the view button is disabled
+    // until they are full; paused, the wipe waits and its frame is composed again.
+    ASSERT_EQ(run("tick 10 click pausa click prono tick 30"), 0);
+    EXPECT_TRUE(w().isDown("prono") && !enabled("prono") && s.WipeStep == 0 && composedOf(0));
+    ASSERT_EQ(run("click pausa"), 0);
+    for (int k = 0; k < 46; ++k) {
+        ASSERT_EQ(run("tick"), 0);
+        ASSERT_TRUE(s.WipeStep == k + 1 && (k % 15 != 0 || composedOf(k))) << "tick " << k;
     }
-    // The planet waits next to its start point; a paused tick does not move it.
-    const orbit::Body b = pkeplero::state().orbit;
-    EXPECT_NEAR(b.x, -64, 0.5);
-    tick(true);
-    EXPECT_EQ(pkeplero::state().orbit.y, b.y);
-}
-
-// Whether the wipe's frame shows the oblique view on the first `width` columns of every strip
-// (W div 40 apart) and the top view elsewhere.
-::testing::AssertionResult composedOf(int w, int width)
-{
-    const pkeplero::State& s = pkeplero::state();
-    const raster::Canvas& f = s.ComposeBitmap.canvas();
-    for (int y = 0; y < f.height(); y += 3)
-        for (int x = 0; x < f.width(); ++x) {
-            const raster::Bitmap& from = x % (w / 40) < width ? s.ObliqueOrbitBitmap : s.TopOrbitBitmap;
-            if (f.pixel(x, y) != from.canvas().pixel(x, y))
-                return ::testing::AssertionFailure() << "at " << x << "," << y;
-        }
-    return ::testing::AssertionSuccess();
-}
-
-TEST_F(Model, TheWipeGrowsItsStripsOnePixelATick)
-{
-    open(1916, 1000);
-    tick();
-    pkeplero::pronoClick(true);
-    for (int k = 0; k < 46; ++k) {   // strips of W div 40 = 47 px
-        ASSERT_FALSE(tick());
-        ASSERT_EQ(pkeplero::state().WipeStep, k + 1);
-        ASSERT_TRUE(k % 15 != 0 || composedOf(W, k)) << "tick " << k;
-    }
-    const float y = pkeplero::state().orbit.y;
-    EXPECT_FALSE(tick(true));   // paused: frozen, and composed again
-    EXPECT_TRUE(pkeplero::state().WipeStep == 46 && pkeplero::state().orbit.y == y);
-    EXPECT_TRUE(composedOf(W, 46));
+    const float y = s.orbit.y;
+    ASSERT_EQ(run("click pausa tick"), 0);
+    EXPECT_TRUE(s.WipeStep == 46 && s.orbit.y == y && composedOf(46));
     for (int x = 0; x < W / 2; x += 5)   // shown at (W div 4, H div 8)
-        ASSERT_EQ(screen.canvas().pixel(W / 4 + x, H / 8 + sunY() + 40),
-                  pkeplero::state().ComposeBitmap.canvas().pixel(x, sunY() + 40));
-    EXPECT_FALSE(tick());
-    EXPECT_TRUE(tick());   // the strips are full
-    EXPECT_TRUE(pkeplero::state().ViewState == 2 && pkeplero::state().WipeStep == 0);
+        ASSERT_EQ(w().surface().pixel(W / 4 + x, H / 8 + fy + 40), s.ComposeBitmap.canvas().pixel(x, fy + 40));
+    ASSERT_EQ(run("click pausa tick"), 0);
+    EXPECT_TRUE(s.WipeStep == 47 && !enabled("prono"));
+    ASSERT_EQ(run("tick"), 0);
+    EXPECT_TRUE(s.ViewState == 2 && s.WipeStep == 0 && enabled("prono"));
     // In the oblique view the planet's height is a third, its terminator bowed five times as much;
     // its lit half faces the Sun all round the orbit.
-    const pkeplero::State& s = pkeplero::state();
+    const raster::Canvas& oblique = s.ObliqueOrbitBitmap.canvas();
     for (int i = 0; i < 470; ++i) {
         const double x = s.orbit.x, y = s.orbit.y, r = std::hypot(x, y);
-        tick();
-        ASSERT_TRUE(i % 20 || planetIsLit(s.ObliqueOrbitBitmap.canvas(), focusX() + x, sunY() + y / 3, W / 70, -x / r,
-                                          -y / r, 5 * y / r)) << "tick " << i;
+        ASSERT_EQ(run("tick"), 0);
+        ASSERT_TRUE(i % 20 || planetIsLit(oblique, fx + x, fy + y / 3, W / 70, -x / r, -y / r, 5 * y / r)) << i;
     }
-}
-
-// ---- The window ----------------------------------------------------------------------------
-
-struct Window : WindowTest {
-    bool pronoEnabled() { return w().control(QStringLiteral("prono"))->widget->isEnabled(); }
-    int wipeStep() { return pkeplero::state().WipeStep; }
-};
-
-TEST_F(Window, OpensWithThePlanet64PxLeftOfTheSun)
-{
-    ASSERT_EQ(run(QStringLiteral("open Tkuno")), 0);
-    EXPECT_EQ(w().windowTitle(), QStringLiteral("Kepler's first law"));
-    EXPECT_EQ(w().animationTimer()->interval(), 80);
-    EXPECT_EQ(w().controlPosition(*w().control(QStringLiteral("cadenza"))), 120);
-    EXPECT_EQ(w().control(QStringLiteral("cadenza"))->hint, QStringLiteral("velocità d'esecuzione"));
-    EXPECT_EQ(w().control(QStringLiteral("prono"))->hint, QStringLiteral("point of view|"));
-    const orbit::Body b = pkeplero::state().orbit;
-    ASSERT_EQ(run(QStringLiteral("tick")), 0);
-    // The views at (W div 4, H div 8): the Sun at the focus, the planet 64 px left of it with
-    // its lit half toward the Sun.
-    const double fx = 1916 / 4 + 3 * 1916 / 20.0, fy = 1000 / 8 + 3 * 125;
-    const double px = fx + b.x, py = fy + b.y;
-    EXPECT_NEAR(px, fx - 64, 0.5);
-    const raster::Canvas& c = w().surface();
-    EXPECT_TRUE(c.pixel(nearest(fx), nearest(fy)) == kYellow && c.pixel(nearest(px - 27), nearest(py)) == kWhite);
-    EXPECT_TRUE(c.pixel(nearest(px + 13), nearest(py)) == kCyan && c.pixel(nearest(px - 13), nearest(py)) == kBlack);
-    ASSERT_EQ(run(QStringLiteral("set cadenza 150")), 0);
-    EXPECT_EQ(w().animationTimer()->interval(), 50);
-}
-
-TEST_F(Window, TheViewButtonIsDisabledThroughTheWipeEvenWhilePaused)
-{
-    ASSERT_EQ(run(QStringLiteral("open Tkuno tick 10 click pausa click prono tick 30")), 0);
-    EXPECT_TRUE(w().isDown(QStringLiteral("prono")) && !pronoEnabled());
-    EXPECT_EQ(run(QStringLiteral("click prono")), 2);   // no second click during the wipe
-    EXPECT_EQ(wipeStep(), 0);                            // paused: the wipe waits
-    ASSERT_EQ(run(QStringLiteral("click pausa tick 47")), 0);
-    EXPECT_TRUE(wipeStep() == 47 && !pronoEnabled());
-    ASSERT_EQ(run(QStringLiteral("tick")), 0);   // the strips of 47 px are full
-    EXPECT_TRUE(pkeplero::state().ViewState == 2 && pronoEnabled());
-    ASSERT_EQ(run(QStringLiteral("click prono tick 47")), 0);   // and back up
-    EXPECT_FALSE(w().isDown(QStringLiteral("prono")) || pronoEnabled());
-    ASSERT_EQ(run(QStringLiteral("tick")), 0);
-    EXPECT_TRUE(pkeplero::state().ViewState == 0 && pronoEnabled());
-    // Closed during a wipe and opened again in Italian: a fresh start.
-    ASSERT_EQ(run(QStringLiteral("click prono tick 5 deactivate activate close")), 0);
-    globals::LanguageIndex = 0;
-    ASSERT_EQ(run(QStringLiteral("open Tkuno")), 0);
-    EXPECT_EQ(w().windowTitle(), QStringLiteral("Prima legge di Keplero"));
-    EXPECT_TRUE(pkeplero::state().ViewState == 0 && wipeStep() == 0 && pronoEnabled());
-    EXPECT_FALSE(w().isDown(QStringLiteral("prono")));
-    EXPECT_NEAR(pkeplero::state().orbit.x, -64, 0.5);
+    // And back up; closed during a wipe and opened again: a fresh start.
+    ASSERT_EQ(run("click prono tick 48"), 0);
+    EXPECT_TRUE(!w().isDown("prono") && s.ViewState == 0 && enabled("prono"));
+    ASSERT_EQ(run("click prono tick 5 deactivate activate close open Tkuno"), 0);
+    EXPECT_TRUE(s.ViewState == 0 && s.WipeStep == 0 && enabled("prono") && !w().isDown("prono") &&
+                std::abs(s.orbit.x + 64) < 0.5f);
 }
 
 }  // namespace
