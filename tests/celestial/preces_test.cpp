@@ -65,6 +65,7 @@ TEST(Preces, PerspectiveShiftAndGeometry)
 // nutation dots alone that wobble beyond them.
 TEST_P(PrecesWindow, TheShadedViewsDiscAndPaths)
 {
+    EXPECT_TRUE(w().windowTitle() == QStringLiteral("Precession and nutation") && c("evid").hint == "enhance motion");
     const Geometry& g = s.g;
     const int up = g.cy - g.cx, down = g.cy + g.cx;   // the paths' centres
     for (int item : {0, 1}) {

@@ -95,7 +95,8 @@ struct DopplerSimulationWindow : WindowTest {
 TEST_F(DopplerSimulationWindow, TheFramesAreDrawnOnEveryActivationAndOnTheRedrawButton)
 {
     ASSERT_EQ(run("open Tdopsimul"), 0) << err.join(QLatin1Char('\n')).toStdString();
-    EXPECT_TRUE(w().animationTimer()->interval() == 100 && !enabled("disegna") && shown("Panel3"));
+    EXPECT_TRUE(w().windowTitle() == QStringLiteral("Doppler") && w().animationTimer()->interval() == 100 &&
+                !enabled("disegna") && shown("Panel3"));
     EXPECT_EQ(text("Panel3"), QStringLiteral("wave speed = 5"));
     EXPECT_TRUE(text("Panel4") == QStringLiteral("source speed  v = 2") && text("londa") == "2");
     // The progress bar is hidden again, full: 2 A[2] = 766.
@@ -117,6 +118,9 @@ TEST_F(DopplerSimulationWindow, TheFramesAreDrawnOnEveryActivationAndOnTheRedraw
     // The view jumps back after 7 W / (11 v) = 13412 / 22 = 609 ticks.
     ASSERT_EQ(run("tick 548"), 0);
     EXPECT_TRUE(s.s == 0 && s.f == 609 % 8);
+    out.clear();
+    ASSERT_EQ(run("click guida"), 0);
+    EXPECT_TRUE(out.size() == 1 && out[0].contains(QStringLiteral("\"context\":152")));
     // Paused, nothing moves. The up-down wraps past 7 round to 1 and enables the redraw button;
     // only that takes the new speed.
     ASSERT_EQ(run("tick 2 click pausa tick 4"), 0);

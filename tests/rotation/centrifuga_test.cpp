@@ -108,7 +108,8 @@ TEST_F(CentrifugeWindow, TheRodTurnsTheBodiesThatFlyOffAlongTheTangentWhenReleas
     // Reopened idle: releasing before any start, or an activation, starts nothing.
     ASSERT_EQ(run("close open Tcenfuga click sgancia deactivate activate"), 0);
     EXPECT_EQ(c("traiet").hint, QStringLiteral("trajectory|"));
-    EXPECT_TRUE(!running() && w().animationTimer()->interval() == 90 && enabled("disegna") && enabled("sgancia") &&
+    EXPECT_TRUE(w().windowTitle() == QStringLiteral("Centrifugal force") && !running() &&
+                w().animationTimer()->interval() == 90 && enabled("disegna") && enabled("sgancia") &&
                 down("antiorario") && !down("orario") && !down("traiet"));
     // Two bodies: the up-down stops at 2.
     ASSERT_EQ(run("set ncorpi 2"), 0);
