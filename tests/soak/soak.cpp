@@ -92,9 +92,7 @@ void dropDeferredDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent:
 
 bool closedFlag(const orb::WindowInfo& info) { return globals::WindowClosedFlags[static_cast<std::size_t>(info.flag)]; }
 
-struct Failure {
-    std::string what;
-};
+struct Failure { std::string what; };
 
 // A NaN made from numbers, or a number converted to an integer type that cannot hold it, raises
 // the invalid-operation flag: that is how a NaN or an infinite coordinate would reach the canvas,
