@@ -18,10 +18,6 @@ using namespace preces;
 constexpr double kPi = std::numbers::pi;
 
 struct Size { int w, h; };
-std::string sizeName(const ::testing::TestParamInfo<Size>& info)
-{
-    return std::to_string(info.param.w) + "x" + std::to_string(info.param.h);
-}
 
 // The window on a client of W x H; its surface shows a view at (cx, 0).
 struct PrecesWindow : WindowTest, ::testing::WithParamInterface<Size> {
@@ -149,7 +145,7 @@ TEST_P(PrecesWindow, TheWipeSpreadsTheMotionViewLeftwardsAndTheShadedViewRightwa
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, PrecesWindow, ::testing::Values(Size{530, 345}, Size{1916, 1000}, Size{811, 603}),
-                         sizeName);
+                         [](const auto& i) { return std::to_string(i.param.w) + "x" + std::to_string(i.param.h); });
 
 using PrecesList = WindowTest;
 

@@ -275,12 +275,7 @@ TEST_F(EpicentreWindow, AStationNearerThanTheTracesStartShowsItsDistanceAtOnce)
 // The reveal ends when the rectangle reaches the sides; on a client taller than three quarters
 // of its width the rest of the chart shows too.
 struct EpicentreWindowTall : EpicentreWindow {
-    EpicentreWindowTall()
-    {
-        W = 400;
-        H = 600;
-        options.size = QSize(W, H);
-    }
+    EpicentreWindowTall() { options.size = QSize(W = 400, H = 600); }
 };
 
 TEST_F(EpicentreWindowTall, TheRevealCoversAClientTallerThanItsWidthAllows)
