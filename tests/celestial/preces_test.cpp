@@ -18,10 +18,6 @@ using namespace preces;
 constexpr double kPi = std::numbers::pi;
 
 struct Size { int w, h; };
-std::string sizeName(const ::testing::TestParamInfo<Size>& info)
-{
-    return std::to_string(info.param.w) + "x" + std::to_string(info.param.h);
-}
 
 // The window on a client of W x H; its surface shows a view at (cx, 0).
 struct PrecesWindow : WindowTest, ::testing::WithParamInterface<Size> {
@@ -65,6 +61,7 @@ TEST(Preces, PerspectiveShiftAndGeometry)
 // nutation dots alone that wobble beyond them.
 TEST_P(PrecesWindow, TheShadedViewsDiscAndPaths)
 {
+    EXPECT_TRUE(w().windowTitle() == QStringLiteral("Precession and nutation") && c("evid").hint == "enhance motion");
     const Geometry& g = s.g;
     const int up = g.cy - g.cx, down = g.cy + g.cx;   // the paths' centres
     for (int item : {0, 1}) {
@@ -148,7 +145,7 @@ TEST_P(PrecesWindow, TheWipeSpreadsTheMotionViewLeftwardsAndTheShadedViewRightwa
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, PrecesWindow, ::testing::Values(Size{530, 345}, Size{1916, 1000}, Size{811, 603}),
-                         sizeName);
+                         [](const auto& i) { return std::to_string(i.param.w) + "x" + std::to_string(i.param.h); });
 
 using PrecesList = WindowTest;
 

@@ -92,9 +92,7 @@ void dropDeferredDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent:
 
 bool closedFlag(const orb::WindowInfo& info) { return globals::WindowClosedFlags[static_cast<std::size_t>(info.flag)]; }
 
-struct Failure {
-    std::string what;
-};
+struct Failure { std::string what; };
 
 // A NaN made from numbers, or a number converted to an integer type that cannot hold it, raises
 // the invalid-operation flag: that is how a NaN or an infinite coordinate would reach the canvas,
@@ -175,11 +173,12 @@ public:
         ++totals_.actions;
         const int r = pick(0, 99);
         using K = orb::ControlKind;
+        const K kind = r < 67 ? K::TrackBar : r < 75 ? K::UpDown : r < 80 ? K::DropDown : K::Edit;
         const bool done = r < 28   ? advance(pick(1, 250))
                           : r < 36 ? tickBurst(pick(1, 20))
                           : r < 56 ? click({K::Button, K::Check, K::Speed})
                           : r < 60 ? click({K::Check}, true)
-                          : r < 82 ? setControl(r < 67 ? K::TrackBar : r < 75 ? K::UpDown : r < 80 ? K::DropDown : K::Edit)
+                          : r < 82 ? setControl(kind)
                           : r < 87 ? pressKey()
                           : r < 93 ? awayAndBack(r >= 91)
                           : r < 96 ? processEvents()
@@ -394,12 +393,9 @@ private:
         });
         const orb::WindowInfo* other = pickOf(others);
         const bool wasRunning = window_->animationTimer()->enabled();
-        if (other) {
-            drive("opening another window", {QStringLiteral("open"), className(*other)});
-            expect(driver_->target() && driver_->target() != window_.data(), "the other window did not open");
-        } else {
-            drive("deactivating", {QStringLiteral("deactivate")});
-        }
+        drive("going behind", other ? QStringList{QStringLiteral("open"), className(*other)}
+                                    : QStringList{QStringLiteral("deactivate")});
+        expect(!other || (driver_->target() && driver_->target() != window_.data()), "the other window did not open");
         active_ = false;
         checkOpen("going behind");
         advance(pick(0, 300));
@@ -408,11 +404,10 @@ private:
             drive("closing the other window", {QStringLiteral("close")});
             dropDeferredDeletes();
             expect(closedFlag(*other), "the other window's closed flag is false after closing it");
-            drive("bringing the window back", {QStringLiteral("open"), className(info_)});
-            expect(driver_->target() == window_.data(), "choosing an open window's menu item made a new window");
-        } else {
-            drive("activating", {QStringLiteral("activate")});
         }
+        drive("coming back", other ? QStringList{QStringLiteral("open"), className(info_)}
+                                   : QStringList{QStringLiteral("activate")});
+        expect(!other || driver_->target() == window_.data(), "choosing an open window's menu item made a new window");
         active_ = true;
         checkOpen("coming back");
         const bool running = window_->animationTimer()->enabled();
@@ -474,8 +469,8 @@ private:
         if (window_->clientWidth() != size_.width() || window_->clientHeight() != size_.height())
             fail("the surface is " + std::to_string(window_->clientWidth()) + "x" +
                  std::to_string(window_->clientHeight()) + when);
-        expect(!active_ || (window_->isActiveChild() && main->activeWindow() == window_), "the window is not the active child",
-               when);
+        expect(!active_ || (window_->isActiveChild() && main->activeWindow() == window_),
+               "the window is not the active child", when);
         expect(active_ || !window_->isActiveChild(), "the window believes it is active behind another", when);
         expect(active_ || window_->keepsRunningWhenInactive() || !window_->animationTimer()->enabled(),
                "the animation timer runs while the window is inactive", when);
