@@ -50,9 +50,12 @@ const Trig& trig()
 struct Layout {
     // The particle of layer L (0 surface, 1 middle, 2 bottom) at column c runs round an ellipse
     // of half-axes (18 - 6L) x (18 - 7L) design units centred at (570 - 6c, 110 + 20L):
-    // x = ((18 - 6L) cos a(c) + 570 - 6c) sx,  y = ((18 - 7L) sin a(c) + 110 + 20L) sy.
+    // x = ((18 - 6L) cos a(c) + 570 - 6c) sx,  y = (110 + 20L - (18 - 7L) sin a(c)) sy.
+    // As a grows the particle turns anticlockwise on the screen: at the top of its path it moves
+    // to the left, against the wave, which travels to the right. That is the retrograde motion of
+    // the ground in a real Rayleigh wave (with y = ... + sin a the ground turned the wrong way).
     std::array<std::array<raster::Point, kLastColumn + 1>, 3> particle;
-    // The back edge of the top face: x = (18 cos a(c) + 610 - 6c) sx, y = (18 sin a(c) + 85) sy,
+    // The back edge of the top face: x = (18 cos a(c) + 610 - 6c) sx, y = (85 - 18 sin a(c)) sy,
     // the surface point moved 40 design units right and 25 up.
     std::array<raster::Point, kLastColumn + 1> back;
 };
@@ -66,10 +69,10 @@ void lay(const State& s, Layout& out)
         for (int L = 0; L < 3; ++L) {
             out.particle[static_cast<std::size_t>(L)][static_cast<std::size_t>(c)] = {
                 nearest(((18 - 6 * L) * ca + 570 - 6 * c) * s.sx),
-                nearest(((18 - 7 * L) * sa + 110 + 20 * L) * s.sy)};
+                nearest((110 + 20 * L - (18 - 7 * L) * sa) * s.sy)};
         }
         out.back[static_cast<std::size_t>(c)] = {nearest((18 * ca + 610 - 6 * c) * s.sx),
-                                                  nearest((18 * sa + 85) * s.sy)};
+                                                  nearest((85 - 18 * sa) * s.sy)};
     }
 }
 
