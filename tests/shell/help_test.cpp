@@ -150,10 +150,14 @@ TEST_F(Help, EveryWindowTopicSpeaksItsLanguageAndNamesEachControlByItsHint)
                 if (!html.isEmpty() && !hasAnchor(html, QString::fromLatin1(anchor)))
                     faults << where + QStringLiteral("no section ") + QLatin1String(anchor);
             for (const auto& c : w().controls()) {
-                // The hint's table row in this language; a hint of the window's own, as it stands.
-                const std::string full = c->hintRow >= 0 ? texts::HintTexts.text(c->hintRow, slot) : c->hint.toStdString();
-                const QString hint = plain(QString::fromStdString(std::string(texts::shortHint(full))));
-                if (!html.isEmpty() && !hint.isEmpty() && !plain(text).contains(hint))
+                // The text of the hint's table row in this language, when the control shows it;
+                // else the window's own hint as it stands (a key named after it aside).
+                const QString own = plain(QString::fromStdString(std::string(texts::shortHint(c->hint.toStdString()))));
+                const QString row = c->hintRow < 0 ? QString() : plain(QString::fromStdString(std::string(
+                                        texts::shortHint(texts::HintTexts.text(c->hintRow, slot)))));
+                const QString hint = !row.isEmpty() && own.startsWith(row) ? row : own;
+                const QString bare = hint == row ? hint : QString(hint).remove(QRegularExpression(QStringLiteral(" \\([^()]*\\)$")));
+                if (!html.isEmpty() && !hint.isEmpty() && !plain(text).contains(hint) && !plain(text).contains(bare))
                     faults << where + QStringLiteral("control %1 not named by \"%2\"").arg(c->name, hint);
             }
             ASSERT_EQ(run(QStringLiteral("close")), 0);

@@ -114,6 +114,7 @@ HelpWindow::HelpWindow(QWidget* owner) : QMainWindow(owner, Qt::Window)
 {
     view_ = new QTextBrowser(this);
     view_->setOpenLinks(false);
+    view_->document()->setDocumentMargin(12);
     setCentralWidget(view_);
     connect(view_, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) { follow(url); });
 
