@@ -88,6 +88,21 @@ TEST_F(Help, TheAngularMomentumWindowAsksForItsOwnTopic)
     EXPECT_EQ(orb::help::resolve(700)->name, QStringLiteral("duecorpiellit"));
 }
 
+TEST_F(Help, TheDriverPrintsTheWholeTopicOfAContextInTheProgramsLanguage)
+{
+    restart(0x0410);
+    ASSERT_EQ(run(QStringLiteral("topic 1")), 0);
+    ASSERT_EQ(out.size(), 1);
+    const QString html = orb::help::topicHtml(QStringLiteral("program"), 0);
+    EXPECT_EQ(out[0], QStringLiteral("{\"context\":1,\"language\":0,\"title\":%1,\"text\":%2}")
+                          .arg(orb::platform::jsonString(orb::help::titleOf(html)),
+                               orb::platform::jsonString(orb::help::plainText(html))));
+    EXPECT_FALSE(out[0].contains(QLatin1Char('<')));
+    EXPECT_EQ(run(QStringLiteral("topic 999")), 2);
+    EXPECT_EQ(run(QStringLiteral("topic one")), 2);
+    EXPECT_EQ(err.size(), 2);
+}
+
 TEST_F(Help, EveryLinkAndPictureOfEveryPagePointsSomewhere)
 {
     const QStringList topics = orb::help::topicNames();

@@ -125,8 +125,9 @@ QString plainText(const QString& html)
     doc.setHtml(html);
     QString text = doc.toPlainText();
     text.remove(QChar::ObjectReplacementCharacter);
-    // A picture alone in its paragraph leaves an empty line; runs of blank lines become one.
-    text.replace(QRegularExpression(QStringLiteral("\n[ \t]*\n(?:[ \t]*\n)+")), QStringLiteral("\n\n"));
+    // One line a paragraph: no spaces at the ends of lines, and no line that a picture alone left.
+    static const QRegularExpression blanks(QStringLiteral("[ \t]*\n[ \t\n]*"));
+    text.replace(blanks, QStringLiteral("\n"));
     return text.trimmed();
 }
 
