@@ -89,9 +89,10 @@ void open(const HelpWindow::Page& page, QWidget* parent)
         g_window->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
                                                   area.size() * 2 / 3, area));
     }
-    g_window->go(page);
+    // Shown before the page is laid out, so that the page finds its anchor at the final width.
     g_window->setWindowState(g_window->windowState() & ~Qt::WindowMinimized);
     g_window->show();
+    g_window->go(page);
     g_window->raise();
     g_window->activateWindow();
 }
