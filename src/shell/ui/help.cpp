@@ -202,7 +202,8 @@ void HelpWindow::render(bool keepPlace)
     const double at = bar->maximum() > 0 ? double(bar->value()) / bar->maximum() : 0.0;
     const QString html = pageHtml();
     renderedWidth_ = view_->viewport()->width();
-    view_->setHtml(withPictures(html, renderedWidth_));
+    // Room for the scroll bar that a long page brings.
+    view_->setHtml(withPictures(html, renderedWidth_ - style()->pixelMetric(QStyle::PM_ScrollBarExtent)));
     if (keepPlace)
         bar->setValue(int(at * bar->maximum()));
     else if (page().kind == Page::Topic && !page().topic.anchor.isEmpty())
