@@ -36,7 +36,7 @@ constexpr std::array<WindowInfo, 31> kWindows{{
     {25, "Tspins", "trottola", "H4", 26, 144, 144, "cadenza", true, 1, "velo", "guida"},
     {26, "Tunflusso", "flussol", "G6", 22, 136, 202, "cadenza", false, 2, "velo", "aiuto"},
     {27, "Tespanduni", "espansione", "H5", 27, 145, 601, "cadenza", true, 2, "velo", "aiuto"},
-    {28, "Tmomento", "duecorpiellit", "H6", -1, 145, 700, "cadenza", false, 2, "velo", "aiuto"},
+    {28, "Tmomento", "duecorpiellit", "H6", -1, 700, 700, "cadenza", false, 2, "velo", "aiuto"},
     {29, "Tciclon", "ciclone", "E6", 13, 116, 401, "cadenza", false, 2, "velo", "aiuto"},
     {30, "Tsconcavo", "specparafronti", "I2", 29, 154, 301, "tempo", true, 10, "andamento", "guida"},
 }};

@@ -15,6 +15,7 @@
 #include "shell/globals.h"
 #include "shell/random.h"
 #include "shell/texts.h"
+#include "shell/ui/help_topics.h"
 #include "shell/ui/mainwindow.h"
 #include "shell/ui/platform.h"
 #include "shell/ui/simwindow.h"
@@ -98,7 +99,12 @@ QString Driver::usage()
         "  frame            the main menu's items and the frame's state, one JSON object per line\n"
         "  answer FILE      the file that the next open-file dialog returns (answer cancel: none)\n"
         "  close            close the target window as its close box does\n"
-        "  quit             close the main window as its close box does\n");
+        "  quit             close the main window as its close box does\n"
+        "  topic N          the help topic that context N leads to, in the current language, as one\n"
+        "                   JSON line {\"context\",\"language\",\"title\",\"text\"}: language is the\n"
+        "                   language slot (0 it, 1 en, 2 fr, 3 es, 4 custom, 5 de), text the whole\n"
+        "                   topic as a reader sees it; 401 (two windows' F1 context) leads to the\n"
+        "                   Doppler simulation's topic, the first window of the table that has it\n");
 }
 
 int Driver::main(const QStringList& args, Sink out, Sink err)
@@ -325,6 +331,25 @@ void Driver::action(const QString& verb, QStringList& rest)
     }
     if (verb == QLatin1String("close")) {
         main_->closeWindow(&requireTarget());
+        return;
+    }
+    if (verb == QLatin1String("topic")) {
+        const QString value = take(rest, QStringLiteral("context number"));
+        bool ok = false;
+        const int context = value.toInt(&ok);
+        const std::optional<help::TopicRef> ref = ok ? help::resolve(context) : std::nullopt;
+        if (!ref)
+            throw Failure{QStringLiteral("topic: no help topic has context %1").arg(value)};
+        ensureMain(true);   // the language is the program's own: configuration, locale, menu
+        const int slot = globals::LanguageIndex;
+        const QString html = help::topicHtml(ref->name, slot);
+        if (html.isEmpty())
+            throw Failure{QStringLiteral("topic: the topic %1 of context %2 is missing in language %3")
+                              .arg(ref->name, value, help::languageFolder(slot))};
+        out_(QStringLiteral("{\"context\":%1,\"language\":%2,\"title\":%3,\"text\":%4}")
+                 .arg(context)
+                 .arg(slot)
+                 .arg(platform::jsonString(help::titleOf(html)), platform::jsonString(help::plainText(html))));
         return;
     }
     if (verb == QLatin1String("quit")) {

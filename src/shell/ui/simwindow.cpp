@@ -22,6 +22,7 @@
 #include "shell/globals.h"
 #include "shell/texts.h"
 #include "shell/ui/glyphs.h"
+#include "shell/ui/help.h"
 #include "shell/ui/platform.h"
 
 namespace orb {
@@ -870,7 +871,7 @@ bool SimWindow::setValue(const QString& name, const QString& value)
 void SimWindow::pressKey(int qtKey)
 {
     if (qtKey == Qt::Key_F1)
-        emit helpRequested(info_.f1Context);
+        help::showTopic(info_.f1Context, info_, this);   // a context two windows share leads to this one's topic
     else
         keyPressed(qtKey);
 }
