@@ -119,9 +119,9 @@ else
   [ "$(field Section)" = education ] || fail "the package's section is $(field Section)"
   [ -n "$(field Maintainer)" ] || fail "the package has no maintainer"
   [ -n "$(field Description)" ] || fail "the package has no description"
-  # Computed from the binaries: the C library and Qt's widgets at least.
+  # Computed from the binaries (the C library and Qt's widgets at least), and the pictures' font.
   depends=$(field Depends)
-  for lib in libc6 libqt6widgets6 libstdc++6; do
+  for lib in libc6 libqt6widgets6 libstdc++6 fonts-dejavu-core; do
     grep -q "$lib" <<<"$depends" || fail "the package does not depend on $lib: $depends"
   done
   # The package's files are the install tree's, no more and no fewer.
