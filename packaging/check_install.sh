@@ -144,12 +144,13 @@ else
   else
     grep -q -- '--help' "$scratch/err" || fail "the unknown option's message does not point to --help"
   fi
+  export HOME=$home QT_QPA_PLATFORM=offscreen
   (cd "$home" && "$root/usr/bin/orbicola-shot" open Tondep activate advance 500 save "$home/shot.png" \
      >/dev/null 2>&1) || fail "the unpacked driver could not open a window"
   file -b "$home/shot.png" 2>/dev/null | grep -q 'PNG image data' || fail "the unpacked driver saved no picture"
   # The program itself starts and keeps running, in the folder it was started from.
   rc=0
-  (cd "$home" && QT_QPA_PLATFORM=offscreen timeout 3 "$root/usr/bin/orbicola" >/dev/null 2>&1) || rc=$?
+  (cd "$home" && timeout 3 "$root/usr/bin/orbicola" >/dev/null 2>&1) || rc=$?
   [ "$rc" -eq 124 ] || fail "the unpacked program stopped with status $rc instead of running"
   changed=$(find "$root" -newer "$scratch/before" ! -type d)
   [ -z "$changed" ] || fail "the program wrote into its install tree: $changed"
