@@ -40,3 +40,8 @@ fuzz: deps
 
 clean:
 	rm -rf build
+
+# The Debian package of the release build, in build/release (orbicola_VERSION_ARCH.deb).
+.PHONY: package
+package: build
+	cd build/release && cpack -G DEB

@@ -4,6 +4,9 @@
 set -eu
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools
           libgl1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-extra)
+# The install check and `make package`: the menu entry's and the metadata's validators, and the
+# tools that read a package's library dependencies.
+packages+=(desktop-file-utils appstream dpkg-dev file)
 [ "${1:-}" = "--with-clang" ] && packages+=(clang)
 missing=()
 for p in "${packages[@]}"; do
