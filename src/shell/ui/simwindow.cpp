@@ -1056,6 +1056,13 @@ void SimWindow::closeEvent(QCloseEvent* event)
 
 void SimWindow::keyPressEvent(QKeyEvent* event)
 {
+    // Space, "+", "-" and "." with Ctrl or Alt are not the classroom keys.
+    const QList<int> shared{Qt::Key_Space, Qt::Key_Plus, Qt::Key_Minus, Qt::Key_Period};
+    if ((event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) &&
+        shared.contains(event->key())) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
     pressKey(event->key());
     event->accept();
 }
