@@ -54,9 +54,6 @@ TEST_F(TextTablesTest, SizesAndRowsInEveryLanguage)
                       "montrer/cacher les fronts d'onde", " los frentes de onda", "", ""});
     expectRow(h, 83, {"  Gennargentu", "", "", "", "", ""});
     expectRow(h, 93, {"risultante", "resultant", "résultante", "resultante", "", ""});
-    expectRow(h, 96, {"Impossibile salvare l'immagine in:", "The picture cannot be saved to:",
-                      "Impossible d'enregistrer l'image dans :", "No se puede guardar la imagen en:",
-                      "The picture cannot be saved to:", "Das Bild kann nicht gespeichert werden unter:"});
     const auto& c = texts::CaptionTexts;
     expectRow(c, 0, {"Orbicola", "Orbicola", "Orbicola", "Orbicola", "", "Orbicola"});
     expectRow(c, 28,
@@ -79,7 +76,6 @@ TEST_F(TextTablesTest, SizesAndRowsInEveryLanguage)
                       "&Elliptical orbits", "&Elliptische Bahnen"});
     expectRow(m, 57, {"&Salva immagine...", "&Save picture...", "&Enregistrer l'image...", "&Guardar imagen...",
                       "&Save picture...", "Bild &speichern..."});
-    expectRow(m, 64, {"&Automatica", "&Automatic", "&Automatique", "&Automático", "&Automatic", "&Automatisch"});
 }
 
 // The rows that no language file carries (the elliptical-orbits item, the picture items, the keys'
