@@ -960,9 +960,11 @@ bool SimWindow::setValue(const QString& name, const QString& value)
 
 void SimWindow::pressKey(int qtKey)
 {
+    if (qtKey != Qt::Key_F1 && classroomKey(qtKey))
+        return;
     if (qtKey == Qt::Key_F1)
         emit helpRequested(info_.f1Context);
-    else if (!classroomKey(qtKey))
+    else
         keyPressed(qtKey);
 }
 
