@@ -103,7 +103,7 @@ void Tepice1::formCreate()
     const QFontMetrics fm(t[0]->font());
     const int fieldWidth = std::max(fm.horizontalAdvance(QStringLiteral(" \u0394T = 0000")),
                                     fm.horizontalAdvance(QStringLiteral(" d = 00000"))) + 10;
-    const int third3 = std::max(w - 30, 3) / 3;
+    const int third3 = std::max(width() - 30, 3) / 3;   // thirds of the bar, as wide as the window
     const int width = std::max(std::min(fieldWidth, (third3 - 12) / 2), 10);
     for (int k = 0; k < epicentro1::kStations; ++k) {
         const auto i = static_cast<std::size_t>(k);

@@ -49,7 +49,7 @@ void Toscilla::formCreate()
     // The bottom panel holds the progress bar, at its right, while pictures are drawn.
     sotto = addPanel(QStringLiteral("sotto"), orb::Dock::Bottom, globals::BarHeight);
     Progressione = addProgress(sotto, QStringLiteral("Progressione"), 0, oscillazioneb::kProgressMaximum);
-    Progressione->setGeometry(w - kProgressWidth - 10, globals::ControlInset, kProgressWidth,
+    Progressione->setGeometry(width() - kProgressWidth - 10, globals::ControlInset, kProgressWidth,
                               globals::ControlHeight);
     Progressione->hide();
     Label1 = addLabel(sotto, QStringLiteral("Label1"), QStringLiteral("Label1"));

@@ -82,7 +82,7 @@ void Tdopsimul::formCreate()
     Panel4->setGeometry(12 + width3 + 10, top, width4, controlHeight);
     progressione = addProgress(sotto, QStringLiteral("progressione"), 0, 100);
     const int progressWidth = 150;
-    progressione->setGeometry(w - progressWidth - 5, top, progressWidth, controlHeight);
+    progressione->setGeometry(width() - progressWidth - 5, top, progressWidth, controlHeight);
     progressione->hide();
 
     setPosition(QStringLiteral("andamento"), 100);

@@ -53,7 +53,7 @@ void Tsconcavo::formCreate()
     QFrame* sotto = addPanel(QStringLiteral("sotto"), orb::Dock::Bottom, globals::BarHeight, std::nullopt, true);
     progresso = addProgress(sotto, QStringLiteral("progresso"), 0, 100);
     const int progressWidth = 150;
-    progresso->setGeometry(w - progressWidth - 5, globals::ControlInset, progressWidth, globals::ControlHeight);
+    progresso->setGeometry(width() - progressWidth - 5, globals::ControlInset, progressWidth, globals::ControlHeight);
     progresso->hide();
     Label1 = addLabel(sotto, QStringLiteral("Label1"), QString());
     Label1->setFont(tipo->font());

@@ -154,6 +154,14 @@ TextTable HintTexts(kTextChars, {
     /* 91 */ {"attrazione", "attraction", "attraction", "attracción", "", ""},
     /* 92 */ {"centrifuga", "centrifugal", "centrifuge", "centrífuga", "", "zentrifugal"},
     /* 93 */ {"risultante", "resultant", "résultante", "resultante", "", ""},
+    // Rows that no language file carries: the custom language shows them in English.
+    /* 94 */ {" (Spazio; punto: un passo)", " (Space; full stop: one step)", " (Espace ; point : un pas)",
+              " (Espacio; punto: un paso)", " (Space; full stop: one step)", " (Leertaste; Punkt: ein Schritt)"},
+    /* 95 */ {" (tasti + e -)", " (keys + and -)", " (touches + et -)", " (teclas + y -)", " (keys + and -)",
+              " (Tasten + und -)"},
+    /* 96 */ {"Impossibile salvare l'immagine in:", "The picture cannot be saved to:",
+              "Impossible d'enregistrer l'image dans :", "No se puede guardar la imagen en:",
+              "The picture cannot be saved to:", "Das Bild kann nicht gespeichert werden unter:"},
 });
 
 // Window captions, the product title, start-screen texts, planet names, the translation
@@ -335,6 +343,18 @@ TextTable MenuTexts(kTextChars, {
     /* 55 */ {"", "", "", "", "", ""},
     /* 56 */ {"Orbite &ellittiche", "&Elliptical orbits", "Orbites &elliptiques", "Órbitas &elípticas",
               "&Elliptical orbits", "&Elliptische Bahnen"},
+    // The picture items, which no language file carries either.
+    /* 57 */ {"&Salva immagine...", "&Save picture...", "&Enregistrer l'image...", "&Guardar imagen...",
+              "&Save picture...", "Bild &speichern..."},
+    /* 58 */ {"C&opia immagine", "C&opy picture", "Co&pier l'image", "C&opiar imagen", "C&opy picture",
+              "Bild &kopieren"},
+    /* 59 */ {"&Dimensione immagine", "Picture &size", "&Taille de l'image", "&Tamaño de la imagen",
+              "Picture &size", "&Bildgröße"},
+    /* 60 */ {"&100 %", "&100 %", "&100 %", "&100 %", "&100 %", "&100 %"},
+    /* 61 */ {"1&50 %", "1&50 %", "1&50 %", "1&50 %", "1&50 %", "1&50 %"},
+    /* 62 */ {"&200 %", "&200 %", "&200 %", "&200 %", "&200 %", "&200 %"},
+    /* 63 */ {"&300 %", "&300 %", "&300 %", "&300 %", "&300 %", "&300 %"},
+    /* 64 */ {"&Automatica", "&Automatic", "&Automatique", "&Automático", "&Automatic", "&Automatisch"},
 }, TextTable::Writable{true, kLanguageNameRow});
 
 namespace {

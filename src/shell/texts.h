@@ -74,10 +74,12 @@ private:
     std::vector<std::array<std::string, kSlots>> rows_;
 };
 
-extern TextTable HintTexts;     // 94 rows
+extern TextTable HintTexts;     // 97 rows; rows 94..96 (the keys of the pause button and of the
+                                // speed bar, the picture that cannot be saved) in English in slot 4
 extern TextTable CaptionTexts;  // 40 rows
-extern TextTable MenuTexts;     // 57 rows; row 55 is the custom language's name, row 56 the
-                                // elliptical-orbits item (in English in slot 4)
+extern TextTable MenuTexts;     // 65 rows; row 55 is the custom language's name, row 56 the
+                                // elliptical-orbits item, rows 57..64 the picture items (in English
+                                // in slot 4)
 extern TextTable InfoTexts;     // 83 lines of the information window; slot 4 stays empty
 
 // Restores every table to its built-in contents (slot 4 and MenuTexts row 55 included).

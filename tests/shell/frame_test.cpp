@@ -164,7 +164,8 @@ TEST_F(Frame, HintsItemTogglesAndWindowsTakeItOnActivation)
     EXPECT_TRUE(globals::ShowHints);
     EXPECT_TRUE(main().menuItem(QStringLiteral("A1"))->action->isChecked());
     ASSERT_EQ(run(QStringLiteral("menu D1")), 0);
-    EXPECT_EQ(main().form(18)->control(QStringLiteral("pausa"))->widget->toolTip(), QStringLiteral("pause"));
+    EXPECT_EQ(main().form(18)->control(QStringLiteral("pausa"))->widget->toolTip(),
+              QStringLiteral("pause (Space; full stop: one step)"));
     ASSERT_EQ(run(QStringLiteral("menu A1 deactivate activate")), 0);
     EXPECT_TRUE(main().form(18)->control(QStringLiteral("pausa"))->widget->toolTip().isEmpty());
 }
@@ -215,11 +216,11 @@ TEST_F(Frame, HintsGoToTheWindowThatOwnsTheControlEvenAfterAnotherCloses)
     auto* second = static_cast<Probe*>(main().form(15));
     QEvent enter(QEvent::Enter);
     QApplication::sendEvent(second->control(QStringLiteral("pausa"))->widget, &enter);
-    EXPECT_EQ(second->shown, QStringLiteral("pause"));
+    EXPECT_EQ(second->shown, QStringLiteral("pause (Space; full stop: one step)"));
     EXPECT_TRUE(first->shown.isEmpty());
     ASSERT_EQ(run(QStringLiteral("close")), 0);   // closes E5
     QApplication::sendEvent(first->control(QStringLiteral("cadenza"))->widget, &enter);
-    EXPECT_EQ(first->shown, QStringLiteral("execution speed"));
+    EXPECT_EQ(first->shown, QStringLiteral("execution speed (keys + and -)"));
 }
 
 // The main window going away while windows are open: the windows go with it, and none of them

@@ -189,6 +189,9 @@ TEST_F(Languages, AValidFileBecomesTheCustomLanguage)
     EXPECT_TRUE(driver->mainWindow()->openWindows().empty());
     EXPECT_EQ(caption("D1"), QStringLiteral("&M18"));
     EXPECT_EQ(caption("A26"), QStringLiteral("Sardu 4"));
+    // The items that no language file carries are shown in English.
+    EXPECT_EQ(caption("A6"), QStringLiteral("&Save picture..."));
+    EXPECT_EQ(caption("B45"), QStringLiteral("&Automatic"));
     EXPECT_TRUE(driver->mainWindow()->menuItem(QStringLiteral("A26"))->action->isVisible());
     EXPECT_TRUE(driver->mainWindow()->menuItem(QStringLiteral("A57"))->action->isVisible());
     out.clear();
@@ -198,6 +201,9 @@ TEST_F(Languages, AValidFileBecomesTheCustomLanguage)
     EXPECT_TRUE(info.contains(QStringLiteral("\"Note 81\",\"menu\"]")));   // 83 lines, ending in the marker
     ASSERT_EQ(run(QStringLiteral("menu D1")), 0);
     EXPECT_EQ(driver->target()->windowTitle(), QStringLiteral("C1"));
+    // The pause button's hint: the file's text, and the names of its keys in English.
+    EXPECT_EQ(driver->target()->control(QStringLiteral("pausa"))->hint,
+              QStringLiteral("H0 (Space; full stop: one step)|"));
 }
 
 TEST_F(Languages, ADamagedLanguageByteKeepsEnglishWhereTheLocaleIsNotInTheTable)

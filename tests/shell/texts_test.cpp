@@ -40,9 +40,9 @@ std::string repeat(const std::string& piece, int times)
 // moved, or two languages swapped, shows in one of them.
 TEST_F(TextTablesTest, SizesAndRowsInEveryLanguage)
 {
-    EXPECT_EQ(texts::HintTexts.rows(), 94);
+    EXPECT_EQ(texts::HintTexts.rows(), 97);
     EXPECT_EQ(texts::CaptionTexts.rows(), 40);
-    EXPECT_EQ(texts::MenuTexts.rows(), 57);
+    EXPECT_EQ(texts::MenuTexts.rows(), 65);
     EXPECT_EQ(texts::InfoTexts.rows(), 83);
     EXPECT_EQ(texts::HintTexts.maxChars(), 100u);
     EXPECT_EQ(texts::InfoTexts.maxChars(), 65u);
@@ -74,16 +74,23 @@ TEST_F(TextTablesTest, SizesAndRowsInEveryLanguage)
     expectRow(m, 55, {"", "", "", "", "", ""});
     expectRow(m, 56, {"Orbite &ellittiche", "&Elliptical orbits", "Orbites &elliptiques", "Órbitas &elípticas",
                       "&Elliptical orbits", "&Elliptische Bahnen"});
+    expectRow(m, 57, {"&Salva immagine...", "&Save picture...", "&Enregistrer l'image...", "&Guardar imagen...",
+                      "&Save picture...", "Bild &speichern..."});
 }
 
-// The elliptical-orbits item, which no language file carries, keeps its English caption there.
-TEST_F(TextTablesTest, CustomSlotEmptyExceptQuestionMarkAndEllipticalOrbitsMenus)
+// The rows that no language file carries (the elliptical-orbits item, the picture items, the keys'
+// names, the picture that cannot be saved) keep their English texts there; every other row but
+// the question mark is empty.
+TEST_F(TextTablesTest, CustomSlotEmptyExceptQuestionMarkAndRowsNoLanguageFileCarries)
 {
-    for (const TextTable* table : {&texts::HintTexts, &texts::CaptionTexts, &texts::MenuTexts, &texts::InfoTexts})
-        for (int r = 0; r < table->rows(); ++r)
-            EXPECT_EQ(table->text(r, texts::Custom), table != &texts::MenuTexts ? ""
-                                                     : r == 14 ? "   ?   " : r == 56 ? "&Elliptical orbits" : "")
-                << "row " << r;
+    for (const TextTable* table : {&texts::HintTexts, &texts::CaptionTexts, &texts::MenuTexts, &texts::InfoTexts}) {
+        const int carried = table == &texts::HintTexts ? 94 : table == &texts::MenuTexts ? 56 : table->rows();
+        for (int r = 0; r < table->rows(); ++r) {
+            const std::string expected = r >= carried ? table->text(r, texts::English)
+                                         : table == &texts::MenuTexts && r == 14 ? "   ?   " : "";
+            EXPECT_EQ(table->text(r, texts::Custom), expected) << "row " << r;
+        }
+    }
 }
 
 TEST_F(TextTablesTest, LookupFollowsLanguageIndexWithoutFallback)
@@ -99,7 +106,7 @@ TEST_F(TextTablesTest, LookupFollowsLanguageIndexWithoutFallback)
     globals::LanguageIndex = 6;
     EXPECT_EQ(texts::MenuTexts[14], "");
     EXPECT_EQ(texts::HintTexts.text(-1, texts::Italian), "");
-    EXPECT_EQ(texts::HintTexts.text(94, texts::Italian), "");
+    EXPECT_EQ(texts::HintTexts.text(97, texts::Italian), "");
     EXPECT_EQ(texts::HintTexts.text(0, -1), "");
 }
 
@@ -155,7 +162,7 @@ TEST_F(TextTablesTest, LanguageFileSlotsAreWritableAndReset)
     EXPECT_FALSE(hints.set(0, texts::Italian, "x"));
     EXPECT_FALSE(hints.set(0, texts::German, "x"));
     EXPECT_EQ(hints.text(0, texts::Italian), "pausa|");
-    EXPECT_FALSE(hints.set(94, texts::Custom, "x"));
+    EXPECT_FALSE(hints.set(97, texts::Custom, "x"));
     EXPECT_FALSE(hints.set(-1, texts::Custom, "x"));
     EXPECT_FALSE(hints.set(0, 6, "x"));
     // Row 55 of the menus takes the language's name in all six slots; other rows only slot 4.

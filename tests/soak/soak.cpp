@@ -27,6 +27,7 @@
 #include <unistd.h>
 
 #include "shell/globals.h"
+#include "shell/picture_size.h"
 #include "shell/texts.h"
 #include "shell/ui/driver.h"
 #include "shell/ui/forms.h"
@@ -121,6 +122,11 @@ public:
         options.size = size_;
         options.screen = QSize(size_.width() + 4, size_.height() + 80);
         options.seed = seed_;
+        // Half of the rounds show the picture enlarged.
+        const picture::Size sizes[] = {picture::Size::P150, picture::Size::P200, picture::Size::P300};
+        const picture::Size pictureSize = chance(50) ? sizes[pick(0, 2)] : picture::Size::P100;
+        options.zoom = pictureSize;
+        halves_ = picture::halvesFor(pictureSize, size_.width(), size_.height());
         driver_ = std::make_unique<orb::Driver>(
             options, [](const QString&) {}, [this](const QString& line) { errors_ << line; });
         drive("frame", {QStringLiteral("frame")});
@@ -376,7 +382,8 @@ private:
     {
         static const int kKeys[] = {Qt::Key_F1,    Qt::Key_Escape, Qt::Key_Space, Qt::Key_Left,
                                     Qt::Key_Right, Qt::Key_Up,     Qt::Key_Down,  Qt::Key_Plus,
-                                    Qt::Key_Minus, Qt::Key_A,      Qt::Key_P,     Qt::Key_Tab};
+                                    Qt::Key_Minus, Qt::Key_A,      Qt::Key_P,     Qt::Key_Tab,
+                                    Qt::Key_Period};
         const int key = chance(60) ? int(Qt::Key_Return) : kKeys[pick(0, int(std::size(kKeys)) - 1)];
         note("key " + std::to_string(key));
         return timed("a key", [&] { window_->pressKey(key); });
@@ -456,8 +463,9 @@ private:
     }
 
     // What holds whenever the window is open: its closed flag is false, the start picture is
-    // hidden, its surface keeps the client size, and it is active (timer as the window wants)
-    // or inactive (timer stopped, but in a window that keeps running in the background).
+    // hidden, its surface keeps the client size (divided by the picture's scale), and it is active
+    // (timer as the window wants) or inactive (timer stopped, but in a window that keeps running
+    // in the background).
     void checkOpen(const std::string& after)
     {
         const std::string when = " (after " + after + ")";
@@ -466,7 +474,8 @@ private:
         expect(stillOpen(), "the main window no longer hands out the window", when);
         expect(!closedFlag(info_), "the closed flag is true while the window is open", when);
         expect(!main->startPictureVisible(), "the start picture shows while a window is open", when);
-        if (window_->clientWidth() != size_.width() || window_->clientHeight() != size_.height())
+        if (window_->clientWidth() != std::max(picture::pictureExtent(size_.width(), halves_), 1) ||
+            window_->clientHeight() != std::max(picture::pictureExtent(size_.height(), halves_), 1))
             fail("the surface is " + std::to_string(window_->clientWidth()) + "x" +
                  std::to_string(window_->clientHeight()) + when);
         expect(!active_ || (window_->isActiveChild() && main->activeWindow() == window_),
@@ -491,6 +500,7 @@ private:
 
     const orb::WindowInfo& info_;
     QSize size_;
+    int halves_ = picture::kOne;   // the picture's scale in halves
     std::uint32_t seed_;
     std::mt19937 rng_;
     const Settings& settings_;

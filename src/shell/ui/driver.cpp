@@ -75,9 +75,11 @@ Driver::~Driver()
 QString Driver::usage()
 {
     return QStringLiteral(
-        "usage: orbicola-shot [--size WxH] [--screen WxH] [--seed N] [--locale HEX] ACTION...\n"
+        "usage: orbicola-shot [--size WxH] [--screen WxH] [--zoom S] [--seed N] [--locale HEX] ACTION...\n"
         "  --size WxH    client size of a window opened without the main window (default 1916x1000)\n"
         "  --screen WxH  screen size the program sees (default 1920x1080)\n"
+        "  --zoom S      picture size of the windows opened in this run: 1, 1.5, 2, 3 or auto (a window\n"
+        "                of client WxH then draws a picture of W/S x H/S and shows it enlarged)\n"
         "  --seed N      seed of the program's random numbers\n"
         "  --locale HEX  the user's locale identifier the program sees, e.g. 0407\n"
         "actions, in order:\n"
@@ -91,13 +93,15 @@ QString Driver::usage()
         "  click NAME       click the target window's control NAME (NAME.up, NAME.down: an arrow of\n"
         "                   an up-down or a spin button)\n"
         "  set NAME VALUE   position of a track bar or up-down, index of a drop-down, text of an edit\n"
-        "  key KEY          press KEY in the target window (Return, F1, ...)\n"
-        "  save FILE        the target window's client surface (.png or .ppm)\n"
-        "  grab FILE        the whole window as a user sees it, child controls included\n"
+        "  key KEY          press KEY in the target window (Return, F1, Space, +, -, ., ...)\n"
+        "  save FILE        the target window's picture at its own size (.png or .ppm)\n"
+        "  grab FILE        the whole window as a user sees it, enlarged picture and child controls\n"
+        "                   included\n"
         "                   (the main window when no window is open)\n"
         "  state            the target window's controls and timers, one JSON object per line\n"
         "  frame            the main menu's items and the frame's state, one JSON object per line\n"
-        "  answer FILE      the file that the next open-file dialog returns (answer cancel: none)\n"
+        "  answer FILE      the file that the next open-file or save-file dialog returns (answer\n"
+        "                   cancel: none); menu A6 saves the active window's picture through it\n"
         "  close            close the target window as its close box does\n"
         "  quit             close the main window as its close box does\n"
         "  topic N          the help topic that context N leads to, in the current language, as one\n"
@@ -127,6 +131,15 @@ int Driver::main(const QStringList& args, Sink out, Sink err)
             options.size = parseSize(value, &ok);
         } else if (opt == QLatin1String("--screen")) {
             options.screen = parseSize(value, &ok);
+        } else if (opt == QLatin1String("--zoom")) {
+            const std::pair<const char*, picture::Size> zooms[] = {
+                {"1", picture::Size::P100}, {"1.5", picture::Size::P150}, {"2", picture::Size::P200},
+                {"3", picture::Size::P300}, {"auto", picture::Size::Automatic}};
+            for (const auto& [text, size] : zooms)
+                if (value == QLatin1String(text)) {
+                    options.zoom = size;
+                    ok = true;
+                }
         } else if (opt == QLatin1String("--seed")) {
             options.seed = value.toUInt(&ok);
         } else if (opt == QLatin1String("--locale")) {
@@ -191,6 +204,8 @@ void Driver::ensureMain(bool alone)
     if (!main_) {
         main_ = std::make_unique<TOrbicola>();
         main_->formCreate();
+        if (options_.zoom)
+            main_->setPictureSizeForRun(*options_.zoom);
         main_->show();
     }
     if (alone && !main_->inFrameState())
@@ -301,6 +316,13 @@ void Driver::action(const QString& verb, QStringList& rest)
     }
     if (verb == QLatin1String("key")) {
         const QString name = take(rest, QStringLiteral("key"));
+        // "+" separates the keys of a sequence, so the single keys are named here.
+        if (name == QLatin1String("+") || name == QLatin1String("-") || name == QLatin1String(".")) {
+            requireTarget().pressKey(name == QLatin1String("+")   ? Qt::Key_Plus
+                                     : name == QLatin1String("-") ? Qt::Key_Minus
+                                                                  : Qt::Key_Period);
+            return;
+        }
         const QKeySequence seq = QKeySequence::fromString(name == QLatin1String("Return")
                                                               ? QStringLiteral("Return") : name);
         if (seq.isEmpty() || seq.count() != 1)
@@ -369,11 +391,7 @@ void Driver::save(const QString& file, bool whole)
     } else if (whole) {
         image = requireTarget().grabShown();
     } else {
-        SimWindow& w = requireTarget();
-        const raster::Bitmap& s = w.surfaceBitmap();
-        image = QImage(reinterpret_cast<const uchar*>(s.canvas().bits()), s.width(), s.height(),
-                       s.canvas().stride() * 4, QImage::Format_RGB32)
-                    .copy();
+        image = requireTarget().picture();
     }
     bool ok = false;
     if (file.endsWith(QLatin1String(".ppm"), Qt::CaseInsensitive))

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+#include "shell/picture_size.h"
 #include "shell/timer.h"
 
 namespace orb {
@@ -23,6 +24,7 @@ public:
         QSize screen{1920, 1080};   // the screen the program sees
         std::optional<std::uint32_t> seed;
         int locale = 0;             // 0: the system's
+        std::optional<picture::Size> zoom;   // the picture size of this run; none: as stored
     };
     using Sink = std::function<void(const QString& line)>;
 

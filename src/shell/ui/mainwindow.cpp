@@ -5,6 +5,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDate>
 #include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -17,6 +18,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPainter>
+#include <QSaveFile>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTime>
@@ -28,6 +30,7 @@
 #include "shell/ui/riguardo.h"
 #include "shell/ui/glyphs.h"
 #include "shell/ui/help.h"
+#include "shell/ui/ini_settings.h"
 #include "shell/ui/platform.h"
 #include "shell/ui/simwindow.h"
 #include "shell/window_table.h"
@@ -407,6 +410,13 @@ void TOrbicola::buildMenus()
     if (!globals::LanguageStrings.empty() && globals::LanguageFileValid)
         showCustomLanguageItems(true);
     A->addSeparator();
+    QAction* A6 = addItem(A, QStringLiteral("A6"), 57, 0, -1);
+    A6->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(A6, &QAction::triggered, this, &TOrbicola::savePicture);
+    QAction* A7 = addItem(A, QStringLiteral("A7"), 58, 0, -1);
+    A7->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    connect(A7, &QAction::triggered, this, &TOrbicola::copyPicture);
+    A->addSeparator();
     QAction* A4 = addItem(A, QStringLiteral("A4"), 9, 1, -1);
     connect(A4, &QAction::triggered, this, &QWidget::close);
 
@@ -457,6 +467,21 @@ void TOrbicola::buildMenus()
     connect(addItem(B, QStringLiteral("B2"), 12, 0, 15), &QAction::triggered, this,
             [this] { mdi_->activateNextSubWindow(); });
     connect(addItem(B, QStringLiteral("B3"), 13, 0, -1), &QAction::triggered, this, &TOrbicola::closeAll);
+    B->addSeparator();
+    QMenu* B4 = addMenu(B, QStringLiteral("B4"), 59);
+    auto* sizes = new QActionGroup(this);
+    const std::pair<const char*, picture::Size> sizeItems[] = {
+        {"B41", picture::Size::P100}, {"B42", picture::Size::P150}, {"B43", picture::Size::P200},
+        {"B44", picture::Size::P300}, {"B45", picture::Size::Automatic}};
+    int sizeRow = 60;
+    for (const auto& [item, size] : sizeItems) {
+        QAction* a = addItem(B4, QString::fromLatin1(item), sizeRow++, 0, -1);
+        a->setCheckable(true);
+        sizes->addAction(a);
+        connect(a, &QAction::triggered, this, [this, size] { choosePictureSize(size); });
+    }
+    checkPictureSize();
+    updatePictureItems();
 
     // Help: contents and the information window.
     QMenu* C = addMenu(nullptr, QStringLiteral("C"), 14);
@@ -514,13 +539,16 @@ SimWindow* TOrbicola::openWindow(const WindowInfo& info)
     // FormCreate: bounds (0, 0, ChildAreaWidth, ChildAreaHeight); the client is what the frame
     // of a child window leaves inside.
     sub->setGeometry(0, 0, globals::ChildAreaWidth, globals::ChildAreaHeight);
-    w->create(QSize(globals::ChildAreaWidth, globals::ChildAreaHeight) - decoration_);
+    const QSize client = QSize(globals::ChildAreaWidth, globals::ChildAreaHeight) - decoration_;
+    w->setPictureScale(picture::halvesFor(pictureSize_, client.width(), client.height()));
+    w->create(client);
     sub->setWindowTitle(w->windowTitle());
     subWindows_[w] = sub;
     // FormShow, then the activation.
     HideStartScreen();
     sub->show();
     activateWindow(w);
+    updatePictureItems();
     return w;
 }
 
@@ -590,6 +618,88 @@ void TOrbicola::windowClosed(SimWindow* window)
     }
     subWindows_.erase(window);
     ShowStartScreen();
+    updatePictureItems();
+}
+
+void TOrbicola::choosePictureSize(picture::Size size)
+{
+    closeAll();
+    pictureSize_ = size;
+    savedPictureSize_ = size;
+    checkPictureSize();
+}
+
+void TOrbicola::setPictureSizeForRun(picture::Size size)
+{
+    pictureSize_ = size;
+    checkPictureSize();
+}
+
+void TOrbicola::checkPictureSize()
+{
+    const char* items[] = {"B41", "B42", "B43", "B44", "B45"};   // in the order of picture::Size
+    for (int i = 0; i < 5; ++i)
+        if (const MenuItem* item = menuItem(QString::fromLatin1(items[i])))
+            item->action->setChecked(static_cast<int>(pictureSize_) == i);
+}
+
+void TOrbicola::updatePictureItems()
+{
+    const bool any = !subWindows_.empty();
+    for (const char* name : {"A6", "A7"})
+        if (const MenuItem* item = menuItem(QString::fromLatin1(name)))
+            item->action->setEnabled(any);
+}
+
+SimWindow* TOrbicola::pictureWindow() const
+{
+    if (active_)
+        return active_;
+    // The frame itself is active: the window that was active last.
+    const auto subs = mdi_->subWindowList(QMdiArea::ActivationHistoryOrder);
+    for (auto it = subs.rbegin(); it != subs.rend(); ++it)
+        if (auto* w = qobject_cast<SimWindow*>((*it)->widget()); w && subWindows_.count(w))
+            return w;
+    return nullptr;
+}
+
+QString TOrbicola::suggestedPictureName(const QString& caption, const QDate& date)
+{
+    // Characters that some file systems refuse become dashes.
+    QString name = caption.simplified();
+    for (QChar& c : name)
+        if (QStringLiteral("\\/:*?\"<>|").contains(c) || c.unicode() < 0x20)
+            c = QLatin1Char('-');
+    if (name.isEmpty())
+        name = QString::fromStdString(texts::CaptionTexts[0]);
+    return name + QLatin1Char(' ') + date.toString(Qt::ISODate) + QStringLiteral(".png");
+}
+
+void TOrbicola::savePicture()
+{
+    SimWindow* w = pictureWindow();
+    if (!w)
+        return;
+    // The picture as it is when the user asks, before the dialog lets time pass.
+    const QImage image = w->picture();
+    const std::optional<QString> chosen = platform::saveFile(
+        this, QStringLiteral("PNG (*.png)"), suggestedPictureName(w->windowTitle(), QDate::currentDate()),
+        QStringLiteral("png"));
+    if (!chosen)
+        return;
+    // Written beside the target and renamed over it only when whole: a failure leaves any file
+    // of that name as it was.
+    QSaveFile file(*chosen);
+    const bool saved = file.open(QIODevice::WriteOnly) && image.save(&file, "PNG") && file.commit();
+    if (!saved)
+        platform::warn(this, QString::fromStdString(texts::CaptionTexts[0]),
+                       {QString::fromStdString(texts::HintTexts[96]), *chosen});
+}
+
+void TOrbicola::copyPicture()
+{
+    if (SimWindow* w = pictureWindow())
+        platform::copyPicture(w->picture());
 }
 
 void TOrbicola::helpRequested(int context) { help::showTopic(context, this); }
@@ -630,6 +740,9 @@ void TOrbicola::readSettings()
     choice.fileValid = globals::LanguageFileValid;
     choice.defaults = globals::DefaultLanguageFlags;
     globals::LanguageIndex = language::chooseStartLanguage(choice);
+    const ini::ReadResult more = ini::read(QString::fromLatin1(ini::kFileName));
+    iniSound_ = more.sound;
+    pictureSize_ = savedPictureSize_ = more.settings.pictureSize;
 }
 
 bool TOrbicola::readLanguageFile(const QString& path)
@@ -706,6 +819,10 @@ void TOrbicola::loadLanguageFile()
 
 void TOrbicola::writeSettings()
 {
+    // The picture size goes to its own file, written at every close so that a missing or
+    // damaged one is made whole again.
+    if (ini::write(QString::fromLatin1(ini::kFileName), ini::Settings{savedPictureSize_}, iniSound_))
+        iniSound_ = true;
     if (!config::changed(stored_, globals::ShowHints, globals::LanguageFilePath,
                          globals::DefaultLanguageFlags))
         return;

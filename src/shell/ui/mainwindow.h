@@ -10,9 +10,11 @@
 
 #include "shell/config.h"
 #include "shell/globals.h"
+#include "shell/picture_size.h"
 #include "shell/timer.h"
 
 class QAction;
+class QDate;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
@@ -58,6 +60,20 @@ public:
     // The settings as read at start (compared with those at close).
     const config::Settings& storedSettings() const { return stored_; }
 
+    // The picture-size menu: closes every window; windows opened afterwards show their pictures
+    // at this size, and the choice is remembered.
+    void choosePictureSize(picture::Size size);
+    // The same for this run only (the driver's --zoom): nothing is closed or remembered.
+    void setPictureSizeForRun(picture::Size size);
+    picture::Size pictureSize() const { return pictureSize_; }
+    // "Save picture...": the active window's picture as a PNG file chosen in a dialog; a file
+    // that cannot be written is named in a warning and nothing is lost. "Copy picture": the
+    // picture on the clipboard. Both act on the active window, or the last one active.
+    void savePicture();
+    void copyPicture();
+    // The name the save dialog suggests: the window's caption and the date.
+    static QString suggestedPictureName(const QString& caption, const QDate& date);
+
     // Opens a window as its menu item does; returns it (nullptr where the window is not built).
     SimWindow* openWindow(const WindowInfo& info);
     SimWindow* form(int flag) const;
@@ -95,6 +111,11 @@ private:
     bool readLanguageFile(const QString& path);
     void showCustomLanguageItems(bool defaultItemToo);
     void writeSettings();
+    // The window whose picture "Save picture..." and "Copy picture" take, or nullptr.
+    SimWindow* pictureWindow() const;
+    // Enables the picture items while a window is open.
+    void updatePictureItems();
+    void checkPictureSize();
 
     QStackedWidget* stack_ = nullptr;
     QWidget* startScreen_ = nullptr;       // imlibreda and the labels
@@ -120,6 +141,9 @@ private:
     SimWindow* active_ = nullptr;
     QSize decoration_;   // what a child window's frame takes around its client
     config::Settings stored_;
+    picture::Size pictureSize_ = picture::Size::P100;        // in use
+    picture::Size savedPictureSize_ = picture::Size::P100;   // written at close
+    bool iniSound_ = false;                                  // the settings file was read whole
     QIcon customFlag_;
 };
 

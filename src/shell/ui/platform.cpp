@@ -5,7 +5,11 @@
 #include <QCursor>
 #include <QDesktopServices>
 #include <QDir>
+#include <QClipboard>
 #include <QFileDialog>
+#include <QImage>
+#include <QMessageBox>
+#include <QStringList>
 #include <QUrl>
 #include <QGuiApplication>
 #include <QLocale>
@@ -135,6 +139,49 @@ std::optional<QString> openFile(QWidget* parent, const QString& filter, const QS
 }
 
 void setNextFileAnswer(std::optional<QString> answer) { g_fileAnswer = std::move(answer); }
+
+std::optional<QString> saveFile(QWidget* parent, const QString& filter, const QString& suggestedName,
+                                const QString& defaultSuffix)
+{
+    if (g_scripted) {
+        std::optional<QString> answer = g_fileAnswer;
+        g_fileAnswer.reset();
+        report(QStringLiteral("{\"event\":\"saveFile\",\"suggested\":%1,\"answer\":%2}")
+                   .arg(jsonString(suggestedName), answer ? jsonString(*answer) : QStringLiteral("null")));
+        return answer;
+    }
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(filter);
+    dialog.setDefaultSuffix(defaultSuffix);
+    dialog.selectFile(suggestedName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return QDir::toNativeSeparators(dialog.selectedFiles().first());
+}
+
+void warn(QWidget* parent, const QString& caption, const QStringList& lines)
+{
+    if (g_scripted) {
+        QStringList quoted;
+        for (const QString& line : lines)
+            quoted << jsonString(line);
+        report(QStringLiteral("{\"event\":\"window\",\"class\":\"message\",\"caption\":%1,\"texts\":[%2]}")
+                   .arg(jsonString(caption), quoted.join(QLatin1Char(','))));
+        return;
+    }
+    QMessageBox::warning(parent, caption, lines.join(QLatin1Char('\n')));
+}
+
+void copyPicture(const QImage& image)
+{
+    if (QClipboard* clipboard = QGuiApplication::clipboard())
+        clipboard->setImage(image);
+    report(QStringLiteral("{\"event\":\"clipboard\",\"width\":%1,\"height\":%2}")
+               .arg(image.width())
+               .arg(image.height()));
+}
 
 void openLink(const QString& url)
 {

@@ -4,10 +4,13 @@
 
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 
+class QImage;
 class QLocale;
+
 
 class QWidget;
 
@@ -46,6 +49,14 @@ int localeIdFor(const QLocale& locale);
 // comes from setNextFileAnswer (cancel when none was given).
 std::optional<QString> openFile(QWidget* parent, const QString& filter, const QString& defaultSuffix);
 void setNextFileAnswer(std::optional<QString> answer);
+// The file-save dialog, offering `suggestedName`: the chosen file, or nothing when cancelled.
+// Under the driver the answer comes from setNextFileAnswer as for the open-file dialog.
+std::optional<QString> saveFile(QWidget* parent, const QString& filter, const QString& suggestedName,
+                                const QString& defaultSuffix);
+// A modal warning with the given lines, reported as a window under the driver.
+void warn(QWidget* parent, const QString& caption, const QStringList& lines);
+// Puts a picture on the clipboard (reported under the driver).
+void copyPicture(const QImage& image);
 
 // Opens a link with the desktop's handler (reported, not opened, under the driver).
 void openLink(const QString& url);

@@ -14,12 +14,14 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QSlider>
 #include <QToolBar>
 #include <QToolButton>
 
 #include "shell/colours.h"
 #include "shell/globals.h"
+#include "shell/picture_size.h"
 #include "shell/texts.h"
 #include "shell/ui/glyphs.h"
 #include "shell/ui/help.h"
@@ -71,6 +73,39 @@ protected:
     }
 };
 
+namespace {
+
+// HintTexts rows that name the keys of the pause button and of the speed bar.
+constexpr int kPauseKeysRow = 94;
+constexpr int kSpeedKeysRow = 95;
+// How far "+" and "-" move the speed bar.
+constexpr int kSpeedKeyStep = 10;
+
+int floorDiv(int a, int b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
+
+// The widget rectangle that shows a rectangle of the picture at a scale in halves: picture pixel
+// x covers the widget columns from x * s up to, not including, (x + 1) * s.
+QRect scaledCover(const QRect& r, int halves)
+{
+    const int left = floorDiv(r.left() * halves, picture::kOne);
+    const int top = floorDiv(r.top() * halves, picture::kOne);
+    const int right = -floorDiv(-(r.right() + 1) * halves, picture::kOne);
+    const int bottom = -floorDiv(-(r.bottom() + 1) * halves, picture::kOne);
+    return QRect(left, top, right - left, bottom - top);
+}
+
+// A hint with the name of its keys after its short part: "pause|" becomes "pause (Space)|"; a
+// hint without a "|" (all of it short) gets them at its end.
+QString withKeys(const std::string& hint, int keysRow)
+{
+    const QString text = QString::fromStdString(hint);
+    const QString keys = QString::fromStdString(texts::HintTexts[keysRow]);
+    const int bar = text.indexOf(QLatin1Char('|'));
+    return bar < 0 ? text + keys : text.left(bar) + keys + text.mid(bar);
+}
+
+}  // namespace
+
 const char* controlKindName(ControlKind kind)
 {
     switch (kind) {
@@ -116,7 +151,8 @@ void SimWindow::create(QSize clientSize)
     globals::WindowClosedFlags[static_cast<std::size_t>(info_.flag)] = false;
     surface_ = raster::Bitmap();
     surface_.canvas().brush.color = kButtonFace;
-    surface_.setSize(std::max(clientSize.width(), 1), std::max(clientSize.height(), 1));
+    surface_.setSize(std::max(picture::pictureExtent(clientSize.width(), scaleHalves_), 1),
+                     std::max(picture::pictureExtent(clientSize.height(), scaleHalves_), 1));
     surface_.canvas().brush.color = raster::rgb(255, 255, 255);
     resize(clientSize);
     if (info_.captionRow >= 0)
@@ -127,6 +163,53 @@ void SimWindow::create(QSize clientSize)
     if (bool* first = firstActivationFlag(); first && *first)
         barrasotto_->hide();
     relayout();
+    placeOverPicture();
+    // The classroom keys reach the window whichever of its controls has the focus.
+    for (QWidget* child : findChildren<QWidget*>())
+        child->installEventFilter(this);
+}
+
+void SimWindow::setPictureScale(int halves)
+{
+    scaleHalves_ = (halves == 3 || halves == 4 || halves == 6) ? halves : picture::kOne;
+}
+
+QRect SimWindow::toWidget(const QRect& surfaceRect) const
+{
+    if (scaleHalves_ == picture::kOne)
+        return surfaceRect;
+    // The smooth enlargement at 150 % blends each pixel into its neighbours' columns too.
+    const QRect cover = scaledCover(surfaceRect, scaleHalves_);
+    return scaleHalves_ % 2 != 0 ? cover.adjusted(-1, -1, 1, 1) : cover;
+}
+
+QImage SimWindow::picture() const
+{
+    return QImage(reinterpret_cast<const uchar*>(surface_.canvas().bits()), surface_.width(), surface_.height(),
+                  surface_.canvas().stride() * 4, QImage::Format_RGB32)
+        .copy();
+}
+
+void SimWindow::placeOverPicture()
+{
+    if (scaleHalves_ == picture::kOne)
+        return;
+    for (const auto& c : controls_) {
+        QWidget* widget = c->widget;
+        if (widget->parentWidget() != this || widget == barrasotto_ ||
+            (c->kind == ControlKind::Panel && c->dock != static_cast<int>(Dock::None)))
+            continue;
+        const QRect g = widget->geometry();
+        if (c->kind == ControlKind::Bevel) {
+            // A bevel frames a part of the picture: it grows with it.
+            widget->setGeometry(scaledCover(g, scaleHalves_));
+            continue;
+        }
+        // A control keeps its size, and its centre goes where the enlarged picture has it.
+        const int x = floorDiv((2 * g.x() + g.width()) * scaleHalves_, 2 * picture::kOne) - g.width() / 2;
+        const int y = floorDiv((2 * g.y() + g.height()) * scaleHalves_, 2 * picture::kOne) - g.height() / 2;
+        widget->move(x, y);
+    }
 }
 
 void SimWindow::activate()
@@ -153,7 +236,9 @@ void SimWindow::runActivation()
         *first = false;
         const bool busy = busyOnFirstActivation();
         if (busy) {
-            platform::movePointer(this, clientWidth() / 2, clientHeight() / 10);
+            const QPoint at =
+                scaledCover(QRect(clientWidth() / 2, clientHeight() / 10, 1, 1), scaleHalves_).topLeft();
+            platform::movePointer(this, at.x(), at.y());
             platform::setBusyCursor(true);
         }
         QElapsedTimer clock;
@@ -253,6 +338,12 @@ Control& SimWindow::addControl(const QString& name, ControlKind kind, QWidget* w
     widget->setCursor(Qt::PointingHandCursor);
     if (hintRow >= 0)
         c->hint = QString::fromStdString(texts::HintTexts[hintRow]);
+    // The pause button and the speed bar name their keys.
+    if (kind == ControlKind::Check && hintRow == 0)
+        c->hint = withKeys(texts::HintTexts[hintRow], kPauseKeysRow);
+    if (kind == ControlKind::TrackBar && hintRow >= 0 &&
+        name == QString::fromUtf8(info_.speedBar.data(), static_cast<int>(info_.speedBar.size())))
+        c->hint = withKeys(texts::HintTexts[hintRow], kSpeedKeysRow);
     controls_.push_back(std::move(c));
     return *controls_.back();
 }
@@ -870,10 +961,59 @@ bool SimWindow::setValue(const QString& name, const QString& value)
 
 void SimWindow::pressKey(int qtKey)
 {
+    if (qtKey != Qt::Key_F1 && classroomKey(qtKey))
+        return;
     if (qtKey == Qt::Key_F1)
         help::showTopic(info_.f1Context, info_, this);   // a context two windows share leads to this one's topic
     else
         keyPressed(qtKey);
+}
+
+Control* SimWindow::pauseButton()
+{
+    for (auto& c : controls_)
+        if (c->kind == ControlKind::Check && c->hintRow == 0)
+            return c.get();
+    return nullptr;
+}
+
+bool SimWindow::classroomKey(int qtKey)
+{
+    if (previewedKeys_.contains(qtKey))
+        return false;   // the window's own
+    switch (qtKey) {
+    case Qt::Key_Space:
+        if (Control* pause = pauseButton(); pause && pause->widget->isEnabled())
+            click(pause->name);
+        return true;
+    case Qt::Key_Plus:
+    case Qt::Key_Minus: {
+        const QString name = QString::fromUtf8(info_.speedBar.data(), static_cast<int>(info_.speedBar.size()));
+        Control* bar = name.isEmpty() ? nullptr : control(name);
+        auto* slider = bar ? qobject_cast<QSlider*>(bar->widget) : nullptr;
+        if (slider && slider->isEnabled()) {
+            const int step = qtKey == Qt::Key_Plus ? kSpeedKeyStep : -kSpeedKeyStep;
+            slider->setValue(std::clamp(slider->value() + step, slider->minimum(), slider->maximum()));
+        }
+        return true;
+    }
+    case Qt::Key_Period: {
+        // One tick of the running window, and the window stays paused.
+        Control* pause = pauseButton();
+        Timer* t = animationTimer();
+        if (!pause || !pause->down || !t || !t->enabled())
+            return true;
+        const QString name = pause->name;
+        const QPointer<SimWindow> alive(this);
+        setDown(name, false);
+        t->fire();
+        if (alive && !closing_)
+            setDown(name, true);
+        return true;
+    }
+    default:
+        return false;
+    }
 }
 
 void SimWindow::paintEvent(QPaintEvent*)
@@ -888,7 +1028,17 @@ void SimWindow::paintEvent(QPaintEvent*)
     QPainter p(this);
     const QImage view(reinterpret_cast<const uchar*>(surface_.canvas().bits()), surface_.width(),
                       surface_.height(), surface_.canvas().stride() * 4, QImage::Format_RGB32);
-    p.drawImage(0, 0, view);
+    if (scaleHalves_ == picture::kOne) {
+        p.drawImage(0, 0, view);
+        return;
+    }
+    // The picture enlarged: whole scales repeat each pixel, 150 % blends smoothly. What the
+    // truncated picture leaves at the right and the bottom edge stays black.
+    const QRect shown = scaledCover(QRect(0, 0, surface_.width(), surface_.height()), scaleHalves_);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, scaleHalves_ % 2 != 0);
+    p.drawImage(shown, view);
+    p.fillRect(QRect(shown.right() + 1, 0, width() - shown.width(), height()), Qt::black);
+    p.fillRect(QRect(0, shown.bottom() + 1, shown.width(), height() - shown.height()), Qt::black);
 }
 
 void SimWindow::closeEvent(QCloseEvent* event)
@@ -909,6 +1059,13 @@ void SimWindow::closeEvent(QCloseEvent* event)
 
 void SimWindow::keyPressEvent(QKeyEvent* event)
 {
+    // Space, "+", "-" and "." with Ctrl or Alt are not the classroom keys.
+    const QList<int> shared{Qt::Key_Space, Qt::Key_Plus, Qt::Key_Minus, Qt::Key_Period};
+    if ((event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) &&
+        shared.contains(event->key())) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
     pressKey(event->key());
     event->accept();
 }
@@ -923,11 +1080,18 @@ void SimWindow::setKeyPreview(const QList<int>& qtKeys)
 bool SimWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress && watched != this) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
+        const auto* keyEvent = static_cast<QKeyEvent*>(event);
+        const int key = keyEvent->key();
         if (previewedKeys_.contains(key)) {
             pressKey(key);
             return true;
         }
+        // The classroom keys, unless they are typed into an edit or come with Ctrl or Alt.
+        const auto* edit = qobject_cast<QLineEdit*>(watched);
+        const bool typing = edit && !edit->isReadOnly();
+        const bool plain = !(keyEvent->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+        if (!typing && plain && classroomKey(key))
+            return true;
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -68,6 +68,16 @@ public:
 
     const WindowInfo& info() const { return info_; }
 
+    // The picture's scale in halves (2: 100 %, 3: 150 %, 4: 200 %, 6: 300 %), set before create():
+    // the window then works on a surface of clientSize / scale and shows it enlarged.
+    void setPictureScale(int halves);
+    int pictureScale() const { return scaleHalves_; }
+    // Where a rectangle of the surface is shown in the window: the one mapping from the picture
+    // to the screen (a partial repaint of the surface asks to update this rectangle).
+    QRect toWidget(const QRect& surfaceRect) const;
+    // The picture the window shows, at the surface's own size.
+    QImage picture() const;
+
     // The protocol, run by the main window.
     void create(QSize clientSize);   // FormCreate
     void activate();                 // FormActivate
@@ -103,8 +113,13 @@ public:
     QString controlText(const Control& c) const;
     int controlPosition(const Control& c) const;
     bool setValue(const QString& name, const QString& value);   // false: no such control or bad value
+    // A key pressed in the window. Space (pause), "+" and "-" (speed) and "." (one step while
+    // paused) work alike in every window that does not use those keys itself; F1 asks for help;
+    // any other key goes to the window.
     void pressKey(int qtKey);
     bool isDown(const QString& name);
+    // The pause button (the check button with the pause hint), or nullptr.
+    Control* pauseButton();
 
     QWidget* controlBar() const { return barrasotto_; }
     // How long the last first activation took, in nanoseconds (for the window benchmark).
@@ -264,6 +279,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The classroom keys: true when the key was one of them and the window does not use it.
+    bool classroomKey(int qtKey);
+    // Places the controls that stand over the picture (children of the window other than the
+    // control bar and the docked panels) where the enlarged picture has them.
+    void placeOverPicture();
     Control& addControl(const QString& name, ControlKind kind, QWidget* widget, int hintRow);
     void applyHints();
     void speedButtonClicked(Control& c);
@@ -278,6 +298,7 @@ private:
 
     const WindowInfo& info_;
     raster::Bitmap surface_;
+    int scaleHalves_ = 2;
     QFrame* barrasotto_ = nullptr;
     QHBoxLayout* barLayout_ = nullptr;
     std::vector<std::unique_ptr<Control>> controls_;
