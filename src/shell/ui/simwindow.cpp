@@ -875,7 +875,7 @@ void SimWindow::pressKey(int qtKey)
         keyPressed(qtKey);
 }
 
-void SimWindow::paintEvent(QPaintEvent*)
+void SimWindow::paintEvent(QPaintEvent* event)
 {
     // A paint that no refresh asked for: the window was uncovered, and its own paint handler
     // draws its picture anew. A refresh's paint only shows what the window drew.
@@ -887,7 +887,28 @@ void SimWindow::paintEvent(QPaintEvent*)
     QPainter p(this);
     const QImage view(reinterpret_cast<const uchar*>(surface_.canvas().bits()), surface_.width(),
                       surface_.height(), surface_.canvas().stride() * 4, QImage::Format_RGB32);
-    p.drawImage(0, 0, view);
+    // Only the rectangles asked for: a tick that changed a small part costs that part alone.
+    for (const QRect& r : event->region())
+        p.drawImage(r, view, r);
+    p.end();
+    if (!rendering_)
+        emit presented();
+}
+
+QRect SimWindow::surfaceToWidget(const QRect& surfaceRect) const { return surfaceRect; }
+
+void SimWindow::refresh(const QRect& surfaceRect)
+{
+    const QRect r = surfaceRect & QRect(0, 0, surface_.width(), surface_.height());
+    if (r.isEmpty())
+        return;
+    presentPending_ = true;
+    update(surfaceToWidget(r));
+}
+
+void SimWindow::refresh(const raster::Rect& surfaceRect)
+{
+    refresh(QRect(QPoint(surfaceRect.left, surfaceRect.top), QPoint(surfaceRect.right - 1, surfaceRect.bottom - 1)));
 }
 
 void SimWindow::closeEvent(QCloseEvent* event)

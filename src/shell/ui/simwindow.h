@@ -122,6 +122,8 @@ public:
 signals:
     void closed(SimWindow* window);
     void helpRequested(int context);
+    // The paint event has put (part of) the surface on the window.
+    void presented();
 
 protected:
     // The window's own part of FormCreate: speed bar position, timer interval, bitmaps, labels.
@@ -254,6 +256,11 @@ protected:
         presentPending_ = true;
         update();
     }
+    // Shows only this rectangle of the surface (in surface pixels, right and bottom excluded): a
+    // tick that changed a small part of the picture asks for that part alone. The picture shown
+    // is the same as with refresh(); an empty rectangle shows nothing.
+    void refresh(const QRect& surfaceRect);
+    void refresh(const raster::Rect& surfaceRect);
     void speedBarChanged();   // interval := 200 - position, the standard speed-bar handler
     void showHelp();          // the help button
 
@@ -264,6 +271,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Where a rectangle of the surface lies in the widget.
+    QRect surfaceToWidget(const QRect& surfaceRect) const;
     Control& addControl(const QString& name, ControlKind kind, QWidget* widget, int hintRow);
     void applyHints();
     void speedButtonClicked(Control& c);

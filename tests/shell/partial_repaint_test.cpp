@@ -1,0 +1,74 @@
+// The windows whose ticks show only the part of the picture they changed: after a run of ticks,
+// what the screen shows is what a full repaint of the surface would show.
+#include <QApplication>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QRegion>
+#include <QScreen>
+#include <QWindow>
+
+#include "window_test.h"
+
+namespace {
+
+struct TickRun {
+    const char* window;
+    const char* start;   // driver actions after opening
+    int ticks;
+};
+
+void PrintTo(const TickRun& r, std::ostream* os) { *os << r.window; }
+
+class PartialRepaint : public WindowTest, public ::testing::WithParamInterface<TickRun> {
+protected:
+    // The window's client as the screen shows it: what its paints have put there.
+    QImage presented()
+    {
+        QApplication::processEvents();
+        QWidget* top = w().window();
+        const QPoint at = w().mapTo(top, QPoint(0, 0));
+        return top->windowHandle()
+            ->screen()
+            ->grabWindow(top->winId(), at.x(), at.y(), w().width(), w().height())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    }
+};
+
+TEST_P(PartialRepaint, ScreenShowsTheWholeSurfaceAfterTicks)
+{
+    const TickRun& r = GetParam();
+    ASSERT_EQ(run(QStringLiteral("open %1 %2").arg(QLatin1String(r.window), QLatin1String(r.start))), 0)
+        << err.join(QLatin1Char('\n')).toStdString();
+    const QImage before = presented();
+    // Ticks one at a time and in twos, so that some paints show the changes of two ticks.
+    for (int i = 0; i < r.ticks; ++i) {
+        ASSERT_EQ(run(QStringLiteral("tick")), 0);
+        if (i % 3 != 1)
+            QApplication::processEvents();
+    }
+    const QImage shown = presented();
+    ASSERT_EQ(shown.size(), w().size());
+    ASSERT_NE(shown, before) << "the ticks changed nothing on the screen";
+
+    // Compared where the surface is not covered by the window's controls and panels.
+    QRegion open(w().rect());
+    for (QObject* child : w().children())
+        if (auto* c = qobject_cast<QWidget*>(child); c && c->isVisible())
+            open -= c->geometry();
+    const raster::Canvas& surface = w().surfaceBitmap().canvas();
+    int differing = 0;
+    for (const QRect& rect : open)
+        for (int y = rect.top(); y <= rect.bottom(); ++y)
+            for (int x = rect.left(); x <= rect.right(); ++x)
+                if ((shown.pixel(x, y) & 0xFFFFFFu) != (surface.pixel(x, y) & 0xFFFFFFu) && differing++ == 0)
+                    ADD_FAILURE() << "first stale pixel at " << x << "," << y;
+    EXPECT_EQ(differing, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(TickDamage, PartialRepaint,
+                         ::testing::Values(TickRun{"Tespanduni", "", 40}, TickRun{"Tpendol", "", 40},
+                                           TickRun{"Tcaduta", "click traiet click via", 60}));
+
+}  // namespace
