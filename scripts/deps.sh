@@ -3,7 +3,8 @@
 # Without root rights it prints the exact command to run instead.
 set -eu
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools
-          libgl1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-extra)
+          libgl1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-extra
+          xvfb)
 [ "${1:-}" = "--with-clang" ] && packages+=(clang)
 missing=()
 for p in "${packages[@]}"; do

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QSize>
+#include <cstddef>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -51,5 +52,10 @@ void setNextFileAnswer(std::optional<QString> answer);
 void openLink(const QString& url);
 
 QString jsonString(const QString& s);
+
+// The process's resident memory in bytes: now, or the most it has held (0 where the system does
+// not tell).
+std::size_t residentBytes();
+std::size_t peakResidentBytes();
 
 }  // namespace orb::platform
