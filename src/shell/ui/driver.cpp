@@ -389,6 +389,11 @@ void Driver::openAll()
                       mib(now), mib(now > before ? now - before : 0), mib(main_->form(info.flag)->bitmapBytes())));
         before = now;
     }
+    // What each window holds with all of them open (the inactive ones packed).
+    for (SimWindow* w : main_->openWindows())
+        out_(QStringLiteral("{\"held\":%1,\"bitmaps\":%2}")
+                 .arg(platform::jsonString(QString::fromUtf8(w->info().className.data(), int(w->info().className.size()))),
+                      mib(w->bitmapBytes())));
     out_(QStringLiteral("{\"open\":%1,\"peakRss\":%2}")
              .arg(main_->openWindows().size())
              .arg(mib(platform::peakResidentBytes())));

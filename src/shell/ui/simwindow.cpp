@@ -113,6 +113,7 @@ void SimWindow::create(QSize clientSize)
 {
     // Common steps: the closed flag, the size, the caption; then the window's own steps.
     globals::WindowClosedFlags[static_cast<std::size_t>(info_.flag)] = false;
+    packedSurface_ = PackedPicture();
     surface_ = raster::Bitmap();
     surface_.canvas().brush.color = kButtonFace;
     surface_.setSize(std::max(clientSize.width(), 1), std::max(clientSize.height(), 1));
@@ -144,6 +145,7 @@ void SimWindow::activateAgain()
 
 void SimWindow::runActivation()
 {
+    unpackSurface();
     showHints_ = globals::ShowHints;
     applyHints();
     Timer* t = animationTimer();
@@ -206,6 +208,9 @@ void SimWindow::deactivate()
     if (bool* running = runningFlag())
         *running = t->enabled();
     t->setEnabled(false);
+    // Nothing draws on the surface until the window is active again (a paint shows the packed
+    // picture as it is).
+    packedSurface_.pack(surface_);
 }
 
 Control* SimWindow::control(const QString& name)
@@ -885,11 +890,25 @@ void SimWindow::paintEvent(QPaintEvent* event)
         presentPending_ = false;
     }
     QPainter p(this);
-    const QImage view(reinterpret_cast<const uchar*>(surface_.canvas().bits()), surface_.width(),
-                      surface_.height(), surface_.canvas().stride() * 4, QImage::Format_RGB32);
-    // Only the rectangles asked for: a tick that changed a small part costs that part alone.
-    for (const QRect& r : event->region())
-        p.drawImage(r, view, r);
+    if (packedSurface_.packed()) {
+        // An inactive window uncovered: its rectangles from the packed picture, which stays packed.
+        const QRect all(0, 0, packedSurface_.width(), packedSurface_.height());
+        for (const QRect& asked : event->region()) {
+            const QRect r = asked & all;
+            if (r.isEmpty())
+                continue;
+            QImage part(r.size(), QImage::Format_RGB32);
+            packedSurface_.copyTo({r.left(), r.top(), r.right() + 1, r.bottom() + 1},
+                                  reinterpret_cast<std::uint32_t*>(part.bits()), int(part.bytesPerLine() / 4));
+            p.drawImage(r.topLeft(), part);
+        }
+    } else {
+        const QImage view(reinterpret_cast<const uchar*>(surface_.canvas().bits()), surface_.width(),
+                          surface_.height(), surface_.canvas().stride() * 4, QImage::Format_RGB32);
+        // Only the rectangles asked for: a tick that changed a small part costs that part alone.
+        for (const QRect& r : event->region())
+            p.drawImage(r, view, r);
+    }
     p.end();
     if (!rendering_)
         emit presented();
@@ -899,7 +918,7 @@ QRect SimWindow::surfaceToWidget(const QRect& surfaceRect) const { return surfac
 
 void SimWindow::refresh(const QRect& surfaceRect)
 {
-    const QRect r = surfaceRect & QRect(0, 0, surface_.width(), surface_.height());
+    const QRect r = surfaceRect & QRect(0, 0, clientWidth(), clientHeight());
     if (r.isEmpty())
         return;
     presentPending_ = true;
@@ -922,6 +941,7 @@ void SimWindow::closeEvent(QCloseEvent* event)
         t->setEnabled(false);
     formClose();
     surface_ = raster::Bitmap();
+    packedSurface_ = PackedPicture();
     globals::WindowClosedFlags[static_cast<std::size_t>(info_.flag)] = true;
     event->accept();
     emit closed(this);

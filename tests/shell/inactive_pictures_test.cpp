@@ -1,0 +1,93 @@
+// A window that is not active keeps its surface, and its large sets of frames, packed or freed:
+// it holds far fewer bytes, shows the same picture, and its frames come back unchanged.
+#include <functional>
+
+#include "earthquakes/oscillazioneb.h"
+#include "earthquakes/primarie.h"
+#include "earthquakes/secondarie.h"
+#include "misc/simuldopbis.h"
+#include "rotation/ciclone.h"
+#include "window_test.h"
+
+namespace {
+
+struct FrameSet {
+    const char* window;
+    std::function<std::vector<const raster::Bitmap*>()> frames;
+};
+
+void PrintTo(const FrameSet& f, std::ostream* os) { *os << f.window; }
+
+std::vector<const raster::Bitmap*> loop(orb::FrameLoop& l)
+{
+    std::vector<const raster::Bitmap*> list;
+    for (int i = 0; i < l.count(); ++i)
+        list.push_back(&l[i]);
+    return list;
+}
+
+// Each frame's pixels, row after row.
+std::vector<std::vector<std::uint32_t>> copy(const std::vector<const raster::Bitmap*>& frames)
+{
+    std::vector<std::vector<std::uint32_t>> pixels;
+    for (const raster::Bitmap* f : frames) {
+        auto& p = pixels.emplace_back();
+        for (int y = 0; y < f->height(); ++y)
+            for (int x = 0; x < f->width(); ++x)
+                p.push_back(f->canvas().pixel(x, y));
+    }
+    return pixels;
+}
+
+class InactivePictures : public WindowTest, public ::testing::WithParamInterface<FrameSet> {
+protected:
+    InactivePictures() { options.size = QSize(640, 420); }
+    // The window's client as the user sees it (without the frame, which shows the activation).
+    QImage shownClient()
+    {
+        const QPoint at = w().parentWidget() ? w().mapTo(w().parentWidget(), QPoint(0, 0)) : QPoint(0, 0);
+        return w().grabShown().copy(QRect(at, w().size()));
+    }
+};
+
+TEST_P(InactivePictures, ComeBackUnchangedAndShowTheSamePicture)
+{
+    const FrameSet& set = GetParam();
+    ASSERT_EQ(run(QStringLiteral("open %1 tick 7").arg(QLatin1String(set.window))), 0);
+    const auto before = copy(set.frames());
+    ASSERT_FALSE(before.empty());
+    const std::size_t activeBytes = w().bitmapBytes();
+    const QImage shownActive = shownClient();
+
+    ASSERT_EQ(run(QStringLiteral("deactivate")), 0);
+    EXPECT_TRUE(w().surfacePacked());
+    EXPECT_LT(w().bitmapBytes(), activeBytes / 4);
+    EXPECT_TRUE(shownClient() == shownActive);   // painted from the packed surface
+    EXPECT_TRUE(w().surfacePacked());
+
+    ASSERT_EQ(run(QStringLiteral("activate")), 0);
+    EXPECT_FALSE(w().surfacePacked());
+    EXPECT_TRUE(copy(set.frames()) == before) << "a frame changed";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FrameSets, InactivePictures,
+    ::testing::Values(FrameSet{"Tondep", [] { return loop(primarie::state().frames); }},
+                      FrameSet{"Tondes", [] { return loop(secondarie::state().frames); }},
+                      FrameSet{"Tciclon", [] { return loop(ciclone::state().frames); }},
+                      FrameSet{"Toscilla",
+                               [] {
+                                   std::vector<const raster::Bitmap*> list;
+                                   for (int p = 0; p < oscillazioneb::kAmplitudes; ++p)
+                                       for (int r = 0; r < oscillazioneb::kRotations; ++r)
+                                           list.push_back(&oscillazioneb::frame(p, r, 1));
+                                   return list;
+                               }},
+                      FrameSet{"Tdopsimul", [] {
+                                   std::vector<const raster::Bitmap*> list;
+                                   for (const raster::Bitmap& f : simuldopbis::state().frames)
+                                       list.push_back(&f);
+                                   return list;
+                               }}));
+
+}  // namespace
