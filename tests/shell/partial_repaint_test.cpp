@@ -69,6 +69,7 @@ TEST_P(PartialRepaint, ScreenShowsTheWholeSurfaceAfterTicks)
 
 INSTANTIATE_TEST_SUITE_P(TickDamage, PartialRepaint,
                          ::testing::Values(TickRun{"Tespanduni", "", 40}, TickRun{"Tpendol", "", 40},
-                                           TickRun{"Tcaduta", "click traiet click via", 60}));
+                                           TickRun{"Tcaduta", "click traiet click via", 60},
+                                           TickRun{"Ttema", "click visione", 60}));
 
 }  // namespace
