@@ -14,8 +14,9 @@ namespace {
 
 struct TickRun {
     const char* window;
-    const char* start;   // driver actions after opening
+    const char* start;    // driver actions after opening
     int ticks;
+    const char* midway;   // driver actions after half the ticks
 };
 
 void PrintTo(const TickRun& r, std::ostream* os) { *os << r.window; }
@@ -44,6 +45,9 @@ TEST_P(PartialRepaint, ScreenShowsTheWholeSurfaceAfterTicks)
     const QImage before = presented();
     // Ticks one at a time and in twos, so that some paints show the changes of two ticks.
     for (int i = 0; i < r.ticks; ++i) {
+        if (i == r.ticks / 2) {
+            ASSERT_EQ(run(QLatin1String(r.midway)), 0);
+        }
         ASSERT_EQ(run(QStringLiteral("tick")), 0);
         if (i % 3 != 1)
             QApplication::processEvents();
@@ -68,8 +72,12 @@ TEST_P(PartialRepaint, ScreenShowsTheWholeSurfaceAfterTicks)
 }
 
 INSTANTIATE_TEST_SUITE_P(TickDamage, PartialRepaint,
-                         ::testing::Values(TickRun{"Tespanduni", "", 40}, TickRun{"Tpendol", "", 40},
-                                           TickRun{"Tcaduta", "click traiet click via", 60},
-                                           TickRun{"Ttema", "click visione", 60}));
+                         ::testing::Values(TickRun{"Tespanduni", "", 40, "click pausa"},
+                                           TickRun{"Tpendol", "", 40, "click mobile"},
+                                           TickRun{"Tcaduta", "click traiet click via", 60, ""},
+                                           TickRun{"Ttema", "click visione", 60, "click visione"},
+                                           TickRun{"Tkdue", "", 60, ""},
+                                           TickRun{"Tktres", "", 40, "click orbite"},
+                                           TickRun{"Tmomento", "", 60, "click pulisce"}));
 
 }  // namespace
