@@ -39,11 +39,14 @@ loadAfter=$(cut -d' ' -f1-3 /proc/loadavg)
 memoryTable=$(python3 - "$memory" <<'EOF'
 import json, sys
 rows = [json.loads(l) for l in open(sys.argv[1]) if l.startswith('{')]
-print('| Window | resident after opening MiB | its share MiB | its pictures MiB |')
-print('|---|---|---|---|')
+held = {r['held']: r['bitmaps'] for r in rows if 'held' in r}
+print('| Window | resident after opening it MiB | growth MiB | its pictures while active MiB | '
+      'its pictures with all open MiB |')
+print('|---|---|---|---|---|')
 for r in rows:
     if 'window' in r:
-        print(f"| {r['window']} | {r['rss']:.1f} | {r['share']:.1f} | {r['bitmaps']:.1f} |")
+        print(f"| {r['window']} | {r['rss']:.1f} | {r['share']:.1f} | {r['bitmaps']:.1f} | "
+              f"{held.get(r['window'], 0):.1f} |")
 start = next(r['rss'] for r in rows if 'start' in r)
 end = next(r for r in rows if 'peakRss' in r)
 print()

@@ -70,11 +70,11 @@ QString name(std::string_view s) { return QString::fromUtf8(s.data(), static_cas
 
 double mib(std::size_t bytes) { return static_cast<double>(bytes) / (1024.0 * 1024.0); }
 
-// The clicks that set a window running where opening it leaves its timer off: a new picture,
-// then the start, as its buttons offer them.
+// The clicks that set a window running where opening it leaves its timer off, or that start a
+// new run where a run ended: a new picture, then the start, as its enabled buttons offer them.
 void start(orb::SimWindow& w)
 {
-    for (const char* button : {"disegna", "via", "partenza"})
+    for (const char* button : {"disegna", "via", "partenza", "aggiorna"})
         w.click(QString::fromLatin1(button));
 }
 
@@ -143,8 +143,7 @@ int main(int argc, char** argv)
             wait(200);   // shown and painted once
             const double rss = mib(orb::platform::residentBytes());
             orb::Timer* timer = w->animationTimer();
-            const bool startable = !timer->enabled();
-            if (startable)
+            if (!timer->enabled())
                 start(*w);
             if (!info.speedBar.empty())
                 w->setValue(name(info.speedBar), QStringLiteral("195"));
@@ -156,12 +155,15 @@ int main(int argc, char** argv)
             const auto painted = QObject::connect(w, &orb::SimWindow::presented, [&log] { log.paintEnded(nowMs()); });
             timers.watched = timer;
             timers.log = &log;
-            timers.afterTick = [w, timer, startable, wholeRepaints] {
+            int restarts = 0;
+            timers.afterTick = [w, timer, wholeRepaints, &restarts] {
                 if (wholeRepaints)
                     w->update();
                 // A run that ended is started again, as a user would.
-                if (startable && !timer->enabled())
+                if (!timer->enabled()) {
+                    ++restarts;
                     QTimer::singleShot(0, w, [w] { start(*w); });
+                }
             };
             const int period = orb::timerPeriod(timer->interval());
             const double from = nowMs();
@@ -175,9 +177,10 @@ int main(int argc, char** argv)
 
             const e2e::TickLog::Figures f = log.figures();
             const long requested = e2e::requestedTicks(ran, period);
-            std::printf("| %s | %ld | %ld | %.2f | %.1f | %.1f | %.1f | %.3f | %.3f | %.3f | %.0f |\n", qPrintable(cls),
-                        requested, f.delivered, requested > 0 ? double(f.delivered) / double(requested) : 0.0, f.p50,
-                        f.p95, f.p99, f.model, f.paint, f.paintEvent, rss);
+            std::printf("| %s%s | %ld | %ld | %.2f | %.1f | %.1f | %.1f | %.3f | %.3f | %.3f | %.0f |\n", qPrintable(cls),
+                        restarts > 0 ? qPrintable(QStringLiteral(" (%1 runs)").arg(restarts + 1)) : "", requested,
+                        f.delivered, requested > 0 ? double(f.delivered) / double(requested) : 0.0, f.p50, f.p95, f.p99,
+                        f.model, f.paint, f.paintEvent, rss);
             std::fflush(stdout);
             main.closeWindow(w);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
