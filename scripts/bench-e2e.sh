@@ -35,25 +35,24 @@ trap 'rm -f "$runs" "$memory"; kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/nul
 loadAfter=$(cut -d' ' -f1-3 /proc/loadavg)
 [ $# -eq 0 ] || exit 0
 
-# The memory table from the driver's JSON lines.
-memoryTable=$(python3 - "$memory" <<'EOF'
-import json, sys
-rows = [json.loads(l) for l in open(sys.argv[1]) if l.startswith('{')]
-held = {r['held']: r['bitmaps'] for r in rows if 'held' in r}
-print('| Window | resident after opening it MiB | growth MiB | its pictures while active MiB | '
-      'its pictures with all open MiB |')
-print('|---|---|---|---|---|')
-for r in rows:
-    if 'window' in r:
-        print(f"| {r['window']} | {r['rss']:.1f} | {r['share']:.1f} | {r['bitmaps']:.1f} | "
-              f"{held.get(r['window'], 0):.1f} |")
-start = next(r['rss'] for r in rows if 'start' in r)
-end = next(r for r in rows if 'peakRss' in r)
-print()
-print(f"Before the first window: {start:.1f} MiB. With all {end['open']} windows open: "
-      f"peak resident memory **{end['peakRss']:.1f} MiB**.")
-EOF
-)
+# The memory table from the driver's JSON lines ({"window":"T...","rss":...,...}).
+field() { sed -n "s/.*\"$1\":\"\{0,1\}\([^\",}]*\).*/\1/p" <<<"$2"; }
+memoryTable="| Window | resident after opening it MiB | growth MiB | its pictures while active MiB | its pictures with all open MiB |
+|---|---|---|---|---|"
+while IFS= read -r line; do
+  case "$line" in
+    '{"window"'*)
+      name=$(field window "$line")
+      held=$(grep -F "{\"held\":\"$name\"" "$memory" | head -n 1)
+      memoryTable+="
+| $name | $(field rss "$line") | $(field share "$line") | $(field bitmaps "$line") | $(field bitmaps "$held") |" ;;
+    '{"start"'*) before=$(field rss "$line") ;;
+    '{"open"'*) open=$(field open "$line"); peak=$(field peakRss "$line") ;;
+  esac
+done <"$memory"
+memoryTable+="
+
+Before the first window: $before MiB. With all $open windows open: peak resident memory **$peak MiB**."
 
 section=$(cat <<EOF
 <!-- e2e:begin -->
@@ -73,16 +72,14 @@ $memoryTable
 <!-- e2e:end -->
 EOF
 )
-python3 - "$section" <<'EOF'
-import re, sys
-path = 'BENCHMARKS.md'
-text = open(path).read()
-section = sys.argv[1]
-pattern = re.compile(r'<!-- e2e:begin -->.*?<!-- e2e:end -->', re.S)
-if pattern.search(text):
-    text = pattern.sub(lambda m: section, text)
-else:
-    text = text.rstrip('\n') + '\n\n## End to end, on a display\n\n' + section + '\n'
-open(path, 'w').write(text)
-EOF
+# The section between the markers is replaced; without them it is added at the end.
+if grep -q '<!-- e2e:begin -->' BENCHMARKS.md; then
+  SECTION=$section awk '
+    /<!-- e2e:begin -->/ { print ENVIRON["SECTION"]; skip = 1; next }
+    /<!-- e2e:end -->/ { skip = 0; next }
+    !skip { print }' BENCHMARKS.md >BENCHMARKS.md.new
+else
+  { cat BENCHMARKS.md; printf '\n## End to end, on a display\n\n%s\n' "$section"; } >BENCHMARKS.md.new
+fi
+mv BENCHMARKS.md.new BENCHMARKS.md
 echo "bench-e2e: BENCHMARKS.md updated"
