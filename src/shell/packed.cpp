@@ -45,13 +45,13 @@ void PackedPicture::copyTo(const raster::Rect& r, std::uint32_t* out, int stride
 {
     const int left = std::max(r.left, 0), right = std::min(r.right, width_);
     for (int y = std::max(r.top, 0); y < std::min(r.bottom, height_); ++y) {
-        std::uint32_t* dest = out + static_cast<std::ptrdiff_t>(y - r.top) * stride - r.left;
+        std::uint32_t* row = out + static_cast<std::ptrdiff_t>(y - r.top) * stride;   // column r.left
         int x = 0;
         for (std::uint32_t i = rowStart_[static_cast<std::size_t>(y)];
              i < rowStart_[static_cast<std::size_t>(y) + 1] && x < right; i += 2) {
             const int end = x + static_cast<int>(runs_[i]);
             if (end > left)
-                std::fill(dest + std::max(x, left), dest + std::min(end, right), runs_[i + 1]);
+                std::fill(row + (std::max(x, left) - r.left), row + (std::min(end, right) - r.left), runs_[i + 1]);
             x = end;
         }
     }
