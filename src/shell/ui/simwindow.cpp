@@ -927,6 +927,8 @@ void SimWindow::refresh(const QRect& surfaceRect)
 
 void SimWindow::refresh(const raster::Rect& surfaceRect)
 {
+    if (surfaceRect.right <= surfaceRect.left || surfaceRect.bottom <= surfaceRect.top)
+        return;
     refresh(QRect(QPoint(surfaceRect.left, surfaceRect.top), QPoint(surfaceRect.right - 1, surfaceRect.bottom - 1)));
 }
 
