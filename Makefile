@@ -1,7 +1,7 @@
 # The two commands of the README: `make run` and `make check`. Both install what is missing first.
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps run build check bench asan soak fuzz clean
+.PHONY: all deps run build check bench bench-e2e asan soak fuzz clean
 
 all: build
 
@@ -24,6 +24,12 @@ check: build
 
 bench: build
 	QT_QPA_PLATFORM=offscreen ./build/release/bench/orbicola_bench
+	bash scripts/bench-e2e.sh
+
+# The program on a virtual display (Xvfb), every window at its fastest for 5 s, then all open at
+# once; writes its tables to BENCHMARKS.md. About three minutes.
+bench-e2e: build
+	bash scripts/bench-e2e.sh
 
 asan: deps
 	cmake --preset asan >/dev/null

@@ -82,6 +82,35 @@ void Tick(benchmark::State& state, const orb::WindowInfo* info)
     }
 }
 
+// Another window is activated and this one again: the pictures it packed or freed while inactive
+// come back (the activation's whole time). The time of packing them at the deactivation and the
+// bytes it holds while inactive are counters.
+void Reactivate(benchmark::State& state, const orb::WindowInfo* info)
+{
+    auto driver = openAlone(*info);
+    orb::SimWindow* w = driver->target();
+    if (!w) {
+        state.SkipWithError("window did not open");
+        return;
+    }
+    std::size_t inactive = 0;
+    double deactivation = 0;
+    for (auto _ : state) {
+        QElapsedTimer away;
+        away.start();
+        driver->run({QStringLiteral("deactivate")});
+        deactivation += static_cast<double>(away.nsecsElapsed()) * 1e-6;
+        inactive = w->bitmapBytes();
+        QElapsedTimer clock;
+        clock.start();
+        driver->run({QStringLiteral("activate")});
+        state.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) * 1e-9);
+    }
+    state.counters["inactive_bytes"] = static_cast<double>(inactive);
+    state.counters["deactivate_ms"] = deactivation / static_cast<double>(state.iterations());
+    state.counters["active_bytes"] = static_cast<double>(w->bitmapBytes());
+}
+
 // The Doppler simulation recomputes its frames when "disegna" is clicked after a new source
 // speed: the same budget as a first activation, at every speed.
 void DopplerRedraw(benchmark::State& state)
@@ -156,6 +185,10 @@ const int registered = [] {
         benchmark::RegisterBenchmark(("Window/" + name + "/Tick").c_str(), Tick, &info)
             ->Unit(benchmark::kMicrosecond)
             ->Iterations(500);
+        benchmark::RegisterBenchmark(("Window/" + name + "/Reactivate").c_str(), Reactivate, &info)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(5);
     }
     if (orb::formFactory(orb::findWindowByClass("Tdopsimul")->flag))
         benchmark::RegisterBenchmark("Window/Tdopsimul/Redraw", DopplerRedraw)

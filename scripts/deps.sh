@@ -3,7 +3,8 @@
 # Without root rights it prints the exact command to run instead.
 set -eu
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools
-          libgl1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-extra)
+          libgl1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-extra
+          xvfb)
 # The install check and `make package`: the menu entry's and the metadata's validators, and the
 # tools that read a package's library dependencies.
 packages+=(desktop-file-utils appstream dpkg-dev file)

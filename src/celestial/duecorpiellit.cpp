@@ -131,7 +131,7 @@ void clearPicture(bool down)
     s.shown = false;
 }
 
-void tick(raster::Canvas& surface, bool paused)
+void tick(raster::Canvas& surface, bool paused, std::vector<raster::Rect>* drawn)
 {
     State& s = state();
     std::array<raster::Rect, 4> changed{};
@@ -161,11 +161,16 @@ void tick(raster::Canvas& surface, bool paused)
     if (!s.shown) {
         surface.draw(0, top, s.picture);
         s.shown = true;
+        if (drawn)
+            drawn->push_back({0, top, s.picture.width(), top + s.picture.height()});
         return;
     }
     for (const raster::Rect& r : changed)
-        if (r.right > r.left)
+        if (r.right > r.left) {
             surface.copyRect({r.left, r.top + top, r.right, r.bottom + top}, s.picture.canvas(), r);
+            if (drawn)
+                drawn->push_back({r.left, r.top + top, r.right, r.bottom + top});
+        }
 }
 
 void release()

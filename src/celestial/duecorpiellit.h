@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <vector>
 
 #include "raster/canvas.h"
 #include "shell/patch.h"
@@ -60,7 +61,8 @@ void setOblique(bool down);
 void clearPicture(bool down);
 // cadenzaTimer: unless paused, erases the bodies, draws the predicted orbits when asked, draws the
 // bodies and steps; then shows the picture on the window's surface at (0, H div 5).
-void tick(raster::Canvas& surface, bool paused);
+// `drawn`, if given, receives the rectangles of the surface that the tick drew on.
+void tick(raster::Canvas& surface, bool paused, std::vector<raster::Rect>* drawn = nullptr);
 // FormClose: frees the three bitmaps.
 void release();
 std::size_t bytes();

@@ -51,8 +51,10 @@ void Tmomento::formCreate()
 
 void Tmomento::cadenzaTimer()
 {
-    duecorpiellit::tick(surface(), isDown(QStringLiteral("pausa")));
-    refresh();
+    std::vector<raster::Rect> drawn;
+    duecorpiellit::tick(surface(), isDown(QStringLiteral("pausa")), &drawn);
+    for (const raster::Rect& r : drawn)
+        refresh(r);
 }
 
 void Tmomento::velociClick() { duecorpiellit::setOblique(isDown(QStringLiteral("veloci"))); }

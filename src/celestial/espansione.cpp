@@ -180,21 +180,26 @@ bool advance(State& st)
 
 }  // namespace
 
-bool tick(raster::Canvas& surface, bool paused)
+bool tick(raster::Canvas& surface, bool paused, raster::Rect* changed)
 {
     State& st = state();
     const int h = surface.height();
     const int left = surface.width() / 2 - h / 2;
     if (paused) {
         surface.draw(left, 0, st.picture);
+        if (changed)
+            *changed = {left, 0, left + h, h};
         return true;
     }
     // What changed: the part cleared and the part drawn anew.
-    orb::DamageBox changed = st.drawn;
+    orb::DamageBox box = st.drawn;
     draw(st.picture.canvas(), h, st.s, st.drawn);
-    changed.add(st.drawn);
-    const raster::Rect r = changed.within({0, 0, h, h});
-    surface.copyRect({left + r.left, r.top, left + r.right, r.bottom}, st.picture.canvas(), r);
+    box.add(st.drawn);
+    const raster::Rect r = box.within({0, 0, h, h});
+    const raster::Rect onSurface{left + r.left, r.top, left + r.right, r.bottom};
+    surface.copyRect(onSurface, st.picture.canvas(), r);
+    if (changed)
+        *changed = onSurface;
     return advance(st);
 }
 

@@ -45,7 +45,8 @@ void renew(int kind);
 void draw(raster::Canvas& c, int h, int s, orb::DamageBox& drawn);
 // cadenzaTimer: unless paused, draws the universe and advances its age; then puts the picture on
 // the surface, centred across its width. Returns false when the run has ended and the timer stops.
-bool tick(raster::Canvas& surface, bool paused);
+// `changed`, if given, receives the rectangle of the surface that the tick drew on.
+bool tick(raster::Canvas& surface, bool paused, raster::Rect* changed = nullptr);
 // FormClose: frees the picture.
 void release();
 

@@ -62,9 +62,10 @@ void Tespanduni::formCreate()
 
 void Tespanduni::cadenzaTimer()
 {
-    if (!espansione::tick(surface(), isDown(QStringLiteral("pausa"))))
+    raster::Rect changed{0, 0, 0, 0};
+    if (!espansione::tick(surface(), isDown(QStringLiteral("pausa")), &changed))
         animationTimer()->setEnabled(false);
-    refresh();
+    refresh(changed);
 }
 
 void Tespanduni::aggiornaClick()

@@ -26,8 +26,41 @@ State& state()
     return s;
 }
 
+namespace {
+// Every picture slot, in one order.
+template <typename F>
+void forEachFrame(F&& f)
+{
+    for (auto& byRotation : state().frames)
+        for (auto& byMode : byRotation)
+            for (raster::Bitmap& b : byMode)
+                f(b);
+}
+}  // namespace
+
+void pack()
+{
+    State& s = state();
+    if (!s.packed.empty())
+        return;
+    forEachFrame([&](raster::Bitmap& b) {
+        s.packed.emplace_back();
+        s.packed.back().pack(b);   // a picture that does not exist, or would not shrink, stays
+    });
+}
+
+void unpack()
+{
+    State& s = state();
+    std::size_t i = 0;
+    if (!s.packed.empty())
+        forEachFrame([&](raster::Bitmap& b) { s.packed[i++].unpack(b); });
+    s.packed.clear();
+}
+
 raster::Bitmap& frame(int p, int r, int mode)
 {
+    unpack();
     return state().frames[static_cast<std::size_t>(p)][static_cast<std::size_t>(r)][modeIndex(mode)];
 }
 
@@ -49,6 +82,8 @@ std::size_t bytes()
         for (const auto& byMode : byRotation)
             for (const raster::Bitmap& b : byMode)
                 total += b.bytes();
+    for (const orb::PackedPicture& p : state().packed)
+        total += p.bytes();
     return total;
 }
 
@@ -223,6 +258,7 @@ void show() { state().shownMode = state().selectedMode; }
 
 void release()
 {
+    state().packed.clear();
     for (auto& byRotation : state().frames)
         for (auto& byMode : byRotation)
             for (raster::Bitmap& b : byMode)

@@ -6,8 +6,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "raster/canvas.h"
+#include "shell/packed.h"
 
 namespace oscillazioneb {
 
@@ -37,6 +39,8 @@ struct State {
     std::array<bool, kModes> computed{true, false};
     float rho = 0.0f;     // twist angle of the last mode drawn
     bool FirstActivation = true;
+    // The pictures while the window is not active: empty, or one for each picture.
+    std::vector<orb::PackedPicture> packed;
 };
 State& state();
 
@@ -49,6 +53,10 @@ raster::Point frameOrigin(int w, int h);
 raster::Point fillSeed(int h);
 // Bytes of the pictures that exist.
 std::size_t bytes();
+// Keeps the pictures packed while the window is not active, and gives them back, pixel for
+// pixel; frame() unpacks them too.
+void pack();
+void unpack();
 
 // FormCreate: mode 1 selected and shown and counted as computed, mode 2 not; no pictures yet.
 void create();

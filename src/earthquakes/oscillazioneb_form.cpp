@@ -95,4 +95,8 @@ void Toscilla::disegnaClick()
 
 void Toscilla::formClose() { oscillazioneb::release(); }
 
+void Toscilla::formActivated() { oscillazioneb::unpack(); }
+
+void Toscilla::formDeactivated() { oscillazioneb::pack(); }
+
 std::size_t Toscilla::modelBytes() const { return oscillazioneb::bytes(); }

@@ -21,6 +21,9 @@ protected:
     bool* firstActivationFlag() override;
     bool busyOnFirstActivation() const override { return false; }
     void formClose() override;
+    // The pictures are kept packed while the window is not active.
+    void formActivated() override;
+    void formDeactivated() override;
     std::size_t modelBytes() const override;
 
 private:

@@ -45,4 +45,8 @@ void Tondep::tempoTimer()
 
 void Tondep::formClose() { primarie::release(); }
 
+void Tondep::formActivated() { primarie::state().frames.unpack(); }
+
+void Tondep::formDeactivated() { primarie::state().frames.pack(); }
+
 std::size_t Tondep::modelBytes() const { return primarie::state().frames.bytes(); }

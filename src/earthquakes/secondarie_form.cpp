@@ -38,4 +38,8 @@ void Tondes::tempoTimer()
 
 void Tondes::formClose() { secondarie::release(); }
 
+void Tondes::formActivated() { secondarie::state().frames.unpack(); }
+
+void Tondes::formDeactivated() { secondarie::state().frames.pack(); }
+
 std::size_t Tondes::modelBytes() const { return secondarie::state().frames.bytes(); }

@@ -13,6 +13,9 @@ protected:
     void firstActivation() override;
     bool* firstActivationFlag() override;
     void formClose() override;
+    // The frames are kept packed while the window is not active.
+    void formActivated() override;
+    void formDeactivated() override;
     std::size_t modelBytes() const override;
 
 private:

@@ -94,6 +94,8 @@ void precompute(int w, int h, int v, const std::function<void(int)>& progress)
         progress(0);
     for (auto& frame : st.frames) {
         frame.canvas().brush.color = kBlack;
+        // Frames freed while the window was not active are made again, of their first size.
+        frame.setSize(st.frameRect.right, st.frameRect.bottom);
         frame.canvas().fillRect(st.frameRect);
     }
     // Blue fronts of age k on frame k mod 8, cyan ones on frame (k + 4) mod 8: a front leaves

@@ -56,7 +56,8 @@ raster::Rect viewRect(int w, int h, int v, int s);
 raster::Rect pictureRect(int w, int h);
 // tempoTimer: copies the view of frame f to the window; unless paused, slides and steps.
 void tick(raster::Canvas& surface, int w, int h, bool paused);
-// FormClose: frees the frames.
+// FormClose, and every deactivation (each activation draws the frames anew): frees the frames; the
+// next precompute makes them again.
 void release();
 
 }  // namespace simuldopbis

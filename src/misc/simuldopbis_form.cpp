@@ -147,6 +147,9 @@ bool Tdopsimul::eventFilter(QObject* watched, QEvent* event)
 
 void Tdopsimul::formClose() { simuldopbis::release(); }
 
+// Every activation draws the frames anew: an inactive window need not keep them.
+void Tdopsimul::formDeactivated() { simuldopbis::release(); }
+
 std::size_t Tdopsimul::modelBytes() const
 {
     std::size_t bytes = 0;

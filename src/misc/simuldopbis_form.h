@@ -20,6 +20,7 @@ protected:
     void firstActivation() override;
     bool* firstActivationFlag() override;
     void formClose() override;
+    void formDeactivated() override;
     std::size_t modelBytes() const override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -82,4 +82,8 @@ void Tciclon::cadenzaTimer()
 
 void Tciclon::formClose() { ciclone::release(); }
 
+void Tciclon::formActivated() { ciclone::state().frames.unpack(); }
+
+void Tciclon::formDeactivated() { ciclone::state().frames.pack(); }
+
 std::size_t Tciclon::modelBytes() const { return ciclone::bytes(); }

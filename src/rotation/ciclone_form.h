@@ -18,6 +18,9 @@ protected:
     bool* firstActivationFlag() override;
     bool* runningFlag() override;
     void formClose() override;
+    // The frames are kept packed while the window is not active.
+    void formActivated() override;
+    void formDeactivated() override;
     std::size_t modelBytes() const override;
 
 private:

@@ -146,8 +146,9 @@ void create(int w, int h)
     s.shown = false;
 }
 
-void tick(raster::Canvas& window, int w, int h, Views views, bool paused)
+void tick(raster::Canvas& window, int w, int h, Views views, bool paused, raster::Rect* changedOnWindow)
 {
+    raster::Rect copied{0, 0, 0, 0};
     State& s = state();
     // Where the bitmap has changed since it was last shown.
     orb::DamageBox changed;
@@ -182,9 +183,13 @@ void tick(raster::Canvas& window, int w, int h, Views views, bool paused)
     if (!s.shown) {
         window.draw(0, down, s.bitmap);
         s.shown = true;
+        copied = {0, down, s.bitmap.width(), down + s.bitmap.height()};
     } else if (const raster::Rect r = changed.within(s.client); r.right > r.left) {
-        window.copyRect({r.left, r.top + down, r.right, r.bottom + down}, s.bitmap.canvas(), r);
+        copied = {r.left, r.top + down, r.right, r.bottom + down};
+        window.copyRect(copied, s.bitmap.canvas(), r);
     }
+    if (changedOnWindow)
+        *changedOnWindow = copied;
 }
 
 void release() { state().bitmap = raster::Bitmap(); }

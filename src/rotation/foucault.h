@@ -49,8 +49,10 @@ void create(int w, int h);
 // The timer tick: unless paused, clears the clearing rectangle, draws the next picture of the
 // scene on the bitmap and steps the counters of the views that are on; in every case copies the
 // bitmap to the window at (0, dy - 10). The window is taken to show nothing else there, so that
-// only what changed since the last copy is copied.
-void tick(raster::Canvas& window, int w, int h, Views views, bool paused);
+// only what changed since the last copy is copied. `changed`, if given, receives the rectangle of
+// the window that the tick copied to (empty when it copied nothing).
+void tick(raster::Canvas& window, int w, int h, Views views, bool paused,
+          raster::Rect* changed = nullptr);
 
 // FormClose: frees the bitmap.
 void release();

@@ -42,10 +42,11 @@ void Tpendol::formCreate()
 
 void Tpendol::tempoTimer()
 {
+    raster::Rect changed{0, 0, 0, 0};
     foucault::tick(surface(), clientWidth(), clientHeight(),
                    {isDown(QStringLiteral("fisso")), isDown(QStringLiteral("mobile"))},
-                   isDown(QStringLiteral("pausa")));
-    refresh();
+                   isDown(QStringLiteral("pausa")), &changed);
+    refresh(changed);
 }
 
 // Releasing one view presses the other: at least one is always on.

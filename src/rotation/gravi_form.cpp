@@ -53,14 +53,17 @@ void Tcaduta::formPaint() { gravi::paint(surface(), clientWidth(), clientHeight(
 
 void Tcaduta::tempoTimer()
 {
+    // The tick changes the picture only where the last tower and ball were and where it draws.
+    orb::DamageBox changed = gravi::state().drawn;
     const gravi::Tick done =
         gravi::tick(surface(), clientWidth(), clientHeight(), isDown(QStringLiteral("pausa")));
+    changed.add(gravi::state().drawn);
     if (done == gravi::Tick::Landed) {
         control(QStringLiteral("traiet"))->widget->setEnabled(true);
         animationTimer()->setEnabled(false);
         control(QStringLiteral("disegna"))->widget->setEnabled(true);
     }
-    refresh();
+    refresh(changed.within({0, 0, clientWidth(), clientHeight()}));
 }
 
 void Tcaduta::disegnaClick()

@@ -17,6 +17,7 @@ raster::Bitmap makeFrame(int width, int height, raster::Color fill, raster::Colo
 void FrameLoop::create(int count, int width, int height, raster::Color fill, raster::Color pen)
 {
     frames_.clear();
+    packed_.clear();
     for (int i = 0; i < count; ++i)
         frames_.push_back(makeFrame(width, height, fill, pen));
     index_ = 0;
@@ -25,6 +26,7 @@ void FrameLoop::create(int count, int width, int height, raster::Color fill, ras
 void FrameLoop::release()
 {
     frames_.clear();
+    packed_.clear();
     index_ = 0;
 }
 
@@ -33,7 +35,25 @@ std::size_t FrameLoop::bytes() const
     std::size_t bytes = 0;
     for (const raster::Bitmap& frame : frames_)
         bytes += frame.bytes();
+    for (const PackedPicture& p : packed_)
+        bytes += p.bytes();
     return bytes;
+}
+
+void FrameLoop::pack()
+{
+    if (!packed_.empty())
+        return;
+    packed_.resize(frames_.size());
+    for (std::size_t i = 0; i < frames_.size(); ++i)
+        packed_[i].pack(frames_[i]);   // a frame that runs would not shrink stays as it is
+}
+
+void FrameLoop::unpack() const
+{
+    for (std::size_t i = 0; i < packed_.size(); ++i)
+        packed_[i].unpack(frames_[i]);
+    packed_.clear();
 }
 
 void FrameLoop::tick(raster::Canvas& surface, raster::Point at,
@@ -41,6 +61,7 @@ void FrameLoop::tick(raster::Canvas& surface, raster::Point at,
 {
     if (frames_.empty())
         return;
+    unpack();
     if (index_ < 0 || index_ >= count())
         index_ = 0;
     const raster::Bitmap& frame = frames_[static_cast<std::size_t>(index_)];

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "raster/canvas.h"
+#include "shell/packed.h"
 
 namespace orb {
 
@@ -20,8 +21,21 @@ public:
     void release();
 
     int count() const { return static_cast<int>(frames_.size()); }
-    raster::Bitmap& operator[](int i) { return frames_.at(static_cast<std::size_t>(i)); }
-    const raster::Bitmap& operator[](int i) const { return frames_.at(static_cast<std::size_t>(i)); }
+    // A frame (unpacking the loop if it is packed).
+    raster::Bitmap& operator[](int i)
+    {
+        unpack();
+        return frames_.at(static_cast<std::size_t>(i));
+    }
+    const raster::Bitmap& operator[](int i) const
+    {
+        unpack();
+        return frames_.at(static_cast<std::size_t>(i));
+    }
+    // While the window is not active its frames may be kept packed; any use unpacks them, with
+    // the same pixels.
+    void pack();
+    void unpack() const;
     int index() const { return index_; }   // the frame shown next
     void rewind() { index_ = 0; }
     std::size_t bytes() const;
@@ -35,7 +49,8 @@ public:
               raster::Color border, bool paused);
 
 private:
-    std::vector<raster::Bitmap> frames_;
+    mutable std::vector<raster::Bitmap> frames_;
+    mutable std::vector<PackedPicture> packed_;   // empty, or one for each frame
     int index_ = 0;
 };
 

@@ -79,7 +79,7 @@ void show(raster::Canvas& surface, int h)
     state().shown = true;
 }
 
-void tick(raster::Canvas& surface, int w, int h, bool paused)
+void tick(raster::Canvas& surface, int w, int h, bool paused, std::vector<raster::Rect>* drawn)
 {
     State& s = state();
     orb::DamageBox changed;   // what this tick draws on the bitmap
@@ -95,15 +95,19 @@ void tick(raster::Canvas& surface, int w, int h, bool paused)
     }
     // The bitmap goes to the window at (0, H div 8): whole the first time, then only where it
     // changed, which leaves the same pixels as copying it whole.
+    const raster::Point o = bitmapOrigin(h);
     if (!s.shown) {
         show(surface, h);
+        if (drawn)
+            drawn->push_back({o.x, o.y, o.x + s.OrbitBitmap.width(), o.y + s.OrbitBitmap.height()});
         return;
     }
     const raster::Rect r = changed.within({0, 0, s.OrbitBitmap.width(), s.OrbitBitmap.height()});
     if (r.right > r.left) {
-        const raster::Point o = bitmapOrigin(h);
         surface.copyRect({r.left + o.x, r.top + o.y, r.right + o.x, r.bottom + o.y},
                          s.OrbitBitmap.canvas(), r);
+        if (drawn)
+            drawn->push_back({r.left + o.x, r.top + o.y, r.right + o.x, r.bottom + o.y});
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "raster/canvas.h"
 #include "solarsystem/orbit_step.h"
@@ -42,7 +43,8 @@ void show(raster::Canvas& surface, int h);
 // tempoTimer: unless paused, paints the planet's radius yellow and, from tick kLag on, the copy's
 // radius black, stepping each; then shows the orbit bitmap on the window's surface (copying only
 // what changed once the surface holds it).
-void tick(raster::Canvas& surface, int w, int h, bool paused);
+// `drawn`, if given, receives the rectangles of the surface that the tick drew on.
+void tick(raster::Canvas& surface, int w, int h, bool paused, std::vector<raster::Rect>* drawn = nullptr);
 // FormClose: frees the bitmap.
 void release();
 std::size_t bytes();

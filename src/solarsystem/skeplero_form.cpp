@@ -30,8 +30,10 @@ void Tkdue::formCreate()
 
 void Tkdue::tempoTimer()
 {
-    skeplero::tick(surface(), clientWidth(), clientHeight(), isDown(QStringLiteral("pausa")));
-    refresh();
+    std::vector<raster::Rect> drawn;
+    skeplero::tick(surface(), clientWidth(), clientHeight(), isDown(QStringLiteral("pausa")), &drawn);
+    for (const raster::Rect& r : drawn)
+        refresh(r);
 }
 
 void Tkdue::formClose() { skeplero::release(); }

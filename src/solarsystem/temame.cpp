@@ -132,7 +132,7 @@ void restart(int w, int h, bool outer)
     s.shown = false;
 }
 
-void tick(raster::Canvas& window, int w, int h, bool paused)
+void tick(raster::Canvas& window, int w, int h, bool paused, std::vector<raster::Rect>* drawn)
 {
     State& s = state();
     // What this tick changes in the scene: the Earth's and the planet's old and new places, and
@@ -165,14 +165,19 @@ void tick(raster::Canvas& window, int w, int h, bool paused)
     }
     // The scene on the window: whole after a restart, then where it changed and where the last
     // line of sight was drawn.
+    const raster::Rect client{0, 0, w, h};
     if (!s.shown) {
         window.draw(0, 0, s.SceneBitmap);
         s.shown = true;
+        if (drawn)
+            drawn->push_back(client);
     } else {
-        const raster::Rect client{0, 0, w, h};
         for (const orb::DamageBox& box : {changed[0], changed[1], changed[2], s.sight})
-            if (const raster::Rect r = box.within(client); r.right > r.left)
+            if (const raster::Rect r = box.within(client); r.right > r.left) {
                 window.copyRect(r, s.SceneBitmap.canvas(), r);
+                if (drawn)
+                    drawn->push_back(r);
+            }
     }
     s.sight.clear();
     if (!s.LineOfSight)
@@ -185,6 +190,8 @@ void tick(raster::Canvas& window, int w, int h, bool paused)
         sight.moveTo(rnd(s.at.xE), rnd(s.at.yE));
         sight.lineTo(end->x, end->y);
         window.pen.style = raster::PenStyle::Solid;
+        if (drawn)
+            drawn->push_back(s.sight.within(client));
     }
 }
 

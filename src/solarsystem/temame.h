@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <vector>
 
 #include "raster/canvas.h"
 #include "shell/damage.h"
@@ -60,8 +61,9 @@ void create(int w, int h);
 // Earth of the geocentric view, both bodies back at tick 0 with the chosen planet.
 void restart(int w, int h, bool outer);
 // tempoTimer: moves the bodies one tick (unless paused), extends the trail, and shows the scene
-// and the line of sight on the window.
-void tick(raster::Canvas& window, int w, int h, bool paused);
+// and the line of sight on the window. `changed`, if given, receives the rectangles of the window
+// that the tick drew on.
+void tick(raster::Canvas& window, int w, int h, bool paused, std::vector<raster::Rect>* changed = nullptr);
 // visioneClick.
 void toggleLineOfSight();
 // Where the line of sight from the Earth through the planet leaves the star ring, as the scene

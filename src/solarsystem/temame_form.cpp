@@ -112,8 +112,10 @@ void Ttema::nuovoClick()
 
 void Ttema::tempoTimer()
 {
-    temame::tick(surface(), clientWidth(), clientHeight(), isDown(QStringLiteral("pausa")));
-    refresh();
+    std::vector<raster::Rect> changed;
+    temame::tick(surface(), clientWidth(), clientHeight(), isDown(QStringLiteral("pausa")), &changed);
+    for (const raster::Rect& r : changed)
+        refresh(r);
 }
 
 void Ttema::visioneClick() { temame::toggleLineOfSight(); }

@@ -149,7 +149,7 @@ void create(int w, int h)
     s.wholeScene = true;
 }
 
-int tick(raster::Canvas& surface, bool paused)
+int tick(raster::Canvas& surface, bool paused, std::vector<raster::Rect>* drawn)
 {
     State& s = state();
     raster::Canvas& scene = s.SceneBitmap.canvas();
@@ -174,9 +174,14 @@ int tick(raster::Canvas& surface, bool paused)
     if (s.wholeScene) {
         surface.draw(0, top, s.SceneBitmap);
         s.wholeScene = false;
+        if (drawn)
+            drawn->push_back({0, top, s.SceneBitmap.width(), top + s.SceneBitmap.height()});
     } else if (!paused) {
-        for (const raster::Rect& r : changed)
+        for (const raster::Rect& r : changed) {
             surface.copyRect({r.left, r.top + top, r.right, r.bottom + top}, scene, r);
+            if (drawn)
+                drawn->push_back({r.left, r.top + top, r.right, r.bottom + top});
+        }
     }
     return shown;
 }

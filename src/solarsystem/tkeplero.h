@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "raster/canvas.h"
 #include "shell/patch.h"
@@ -65,8 +66,8 @@ std::string tickText(int tick);
 void create(int w, int h);
 // tempoTimer: unless paused, moves the planets to their places at Tick and counts the tick; then
 // shows the scene on the window's surface at (0, H div 4). Returns the tick shown when it moved,
-// -1 when paused.
-int tick(raster::Canvas& surface, bool paused);
+// -1 when paused. `drawn`, if given, receives the rectangles of the surface that the tick drew on.
+int tick(raster::Canvas& surface, bool paused, std::vector<raster::Rect>* drawn = nullptr);
 // orbiteClick: redraws the scene with or without the orbits, keeping Tick; the planets come back
 // at the next tick.
 void redrawScene(bool orbits);

@@ -94,10 +94,12 @@ void Tktres::formCreate()
 
 void Tktres::tempoTimer()
 {
-    const int shown = tkeplero::tick(surface(), isDown(QStringLiteral("pausa")));
+    std::vector<raster::Rect> drawn;
+    const int shown = tkeplero::tick(surface(), isDown(QStringLiteral("pausa")), &drawn);
     if (shown >= 0)
         Panel2->setText(QString::fromStdString(tkeplero::tickText(shown)));
-    refresh();
+    for (const raster::Rect& r : drawn)
+        refresh(r);
 }
 
 void Tktres::orbiteClick()

@@ -103,6 +103,9 @@ QString Driver::usage()
         "  answer FILE      the file that the next open-file or save-file dialog returns (answer\n"
         "                   cancel: none); menu A6 saves the active window's picture through it\n"
         "  close            close the target window as its close box does\n"
+        "  open-all         open every window from its menu item, one after the other, each\n"
+        "                   activated once; one JSON line a window with the process's resident\n"
+        "                   memory after it opened and its share, then the peak\n"
         "  quit             close the main window as its close box does\n"
         "  topic N          the help topic that context N leads to, in the current language, as one\n"
         "                   JSON line {\"context\",\"language\",\"title\",\"text\"}: language is the\n"
@@ -245,6 +248,10 @@ void Driver::action(const QString& verb, QStringList& rest)
         if (!main_->openWindow(*info))
             throw Failure{QStringLiteral("window %1 is not available yet").arg(name)};
         targetFlag_ = info->flag;
+        return;
+    }
+    if (verb == QLatin1String("open-all")) {
+        openAll();
         return;
     }
     if (verb == QLatin1String("activate")) {
@@ -402,6 +409,37 @@ void Driver::save(const QString& file, bool whole)
         throw Failure{QStringLiteral("save: %1 is neither .png nor .ppm").arg(file)};
     if (!ok)
         throw Failure{QStringLiteral("cannot write %1").arg(file)};
+}
+
+void Driver::openAll()
+{
+    ensureMain(true);
+    const auto mib = [](std::size_t bytes) { return QString::number(double(bytes) / (1024.0 * 1024.0), 'f', 1); };
+    std::size_t before = platform::residentBytes();
+    out_(QStringLiteral("{\"start\":true,\"rss\":%1}").arg(mib(before)));
+    for (const WindowInfo& info : windowTable()) {
+        const MenuItem* item = main_->menuItem(QString::fromUtf8(info.menuItem.data(), int(info.menuItem.size())));
+        if (!item || !item->action->isEnabled())
+            continue;
+        item->action->trigger();
+        if (!main_->form(info.flag))
+            throw Failure{QStringLiteral("open-all: %1 did not open")
+                              .arg(QString::fromUtf8(info.className.data(), int(info.className.size())))};
+        targetFlag_ = info.flag;
+        const std::size_t now = platform::residentBytes();
+        out_(QStringLiteral("{\"window\":%1,\"rss\":%2,\"share\":%3,\"bitmaps\":%4}")
+                 .arg(platform::jsonString(QString::fromUtf8(info.className.data(), int(info.className.size()))),
+                      mib(now), mib(now > before ? now - before : 0), mib(main_->form(info.flag)->bitmapBytes())));
+        before = now;
+    }
+    // What each window holds with all of them open (the inactive ones packed).
+    for (SimWindow* w : main_->openWindows())
+        out_(QStringLiteral("{\"held\":%1,\"bitmaps\":%2}")
+                 .arg(platform::jsonString(QString::fromUtf8(w->info().className.data(), int(w->info().className.size()))),
+                      mib(w->bitmapBytes())));
+    out_(QStringLiteral("{\"open\":%1,\"peakRss\":%2}")
+             .arg(main_->openWindows().size())
+             .arg(mib(platform::peakResidentBytes())));
 }
 
 void Driver::printState()

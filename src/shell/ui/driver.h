@@ -52,6 +52,7 @@ private:
     void action(const QString& verb, QStringList& rest);
     QString take(QStringList& rest, const QString& what);
     void printState();
+    void openAll();
     void printFrame();
     void save(const QString& file, bool whole);
 

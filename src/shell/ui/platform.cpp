@@ -2,6 +2,7 @@
 #include "shell/ui/platform.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QCursor>
 #include <QDesktopServices>
 #include <QDir>
@@ -212,5 +213,23 @@ QString jsonString(const QString& s)
     out += QLatin1Char('"');
     return out;
 }
+
+namespace {
+// A "Vm...:  N kB" line of /proc/self/status.
+std::size_t statusKiB(const char* field)
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
+        return 0;
+    const QByteArray key = QByteArray(field) + ':';
+    for (QByteArray line = f.readLine(); !line.isEmpty(); line = f.readLine())
+        if (line.startsWith(key))
+            return line.mid(key.size()).trimmed().split(' ').value(0).toULongLong();
+    return 0;
+}
+}  // namespace
+
+std::size_t residentBytes() { return statusKiB("VmRSS") * 1024; }
+std::size_t peakResidentBytes() { return statusKiB("VmHWM") * 1024; }
 
 }  // namespace orb::platform

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QSize>
+#include <cstddef>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -62,5 +63,10 @@ void copyPicture(const QImage& image);
 void openLink(const QString& url);
 
 QString jsonString(const QString& s);
+
+// The process's resident memory in bytes: now, or the most it has held (0 where the system does
+// not tell).
+std::size_t residentBytes();
+std::size_t peakResidentBytes();
 
 }  // namespace orb::platform

@@ -6,16 +6,9 @@
 namespace orb {
 
 namespace {
-QTimer* qtTimer(Timer& timer, bool create)
+QTimer* qtTimer(Timer& timer)
 {
-    auto* q = static_cast<QTimer*>(timer.backendData);
-    if (!q && create) {
-        q = new QTimer;
-        q->setTimerType(Qt::PreciseTimer);
-        QObject::connect(q, &QTimer::timeout, [&timer] { timer.fire(); });
-        timer.backendData = q;
-    }
-    return q;
+    return static_cast<QTimer*>(timer.backendData);
 }
 }  // namespace
 
@@ -23,19 +16,25 @@ QtTimerBackend::~QtTimerBackend() = default;
 
 void QtTimerBackend::start(Timer& timer, int periodMs)
 {
-    QTimer* q = qtTimer(timer, true);
+    QTimer* q = qtTimer(timer);
+    if (!q) {
+        q = new QTimer;
+        q->setTimerType(Qt::PreciseTimer);
+        QObject::connect(q, &QTimer::timeout, [this, &timer] { tick(timer); });
+        timer.backendData = q;
+    }
     q->start(periodMs);
 }
 
 void QtTimerBackend::stop(Timer& timer)
 {
-    if (QTimer* q = qtTimer(timer, false))
+    if (QTimer* q = qtTimer(timer))
         q->stop();
 }
 
 void QtTimerBackend::forget(Timer& timer)
 {
-    if (QTimer* q = qtTimer(timer, false)) {
+    if (QTimer* q = qtTimer(timer)) {
         q->stop();
         QObject::disconnect(q, nullptr, nullptr, nullptr);
         q->deleteLater();

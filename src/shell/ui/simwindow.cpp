@@ -149,6 +149,7 @@ void SimWindow::create(QSize clientSize)
 {
     // Common steps: the closed flag, the size, the caption; then the window's own steps.
     globals::WindowClosedFlags[static_cast<std::size_t>(info_.flag)] = false;
+    packedSurface_ = PackedPicture();
     surface_ = raster::Bitmap();
     surface_.canvas().brush.color = kButtonFace;
     surface_.setSize(std::max(picture::pictureExtent(clientSize.width(), scaleHalves_), 1),
@@ -176,15 +177,12 @@ void SimWindow::setPictureScale(int halves)
 
 QRect SimWindow::toWidget(const QRect& surfaceRect) const
 {
-    if (scaleHalves_ == picture::kOne)
-        return surfaceRect;
-    // The smooth enlargement at 150 % blends each pixel into its neighbours' columns too.
-    const QRect cover = scaledCover(surfaceRect, scaleHalves_);
-    return scaleHalves_ % 2 != 0 ? cover.adjusted(-1, -1, 1, 1) : cover;
+    return scaleHalves_ == picture::kOne ? surfaceRect : scaledCover(surfaceRect, scaleHalves_);
 }
 
 QImage SimWindow::picture() const
 {
+    unpackSurface();
     return QImage(reinterpret_cast<const uchar*>(surface_.canvas().bits()), surface_.width(), surface_.height(),
                   surface_.canvas().stride() * 4, QImage::Format_RGB32)
         .copy();
@@ -228,6 +226,7 @@ void SimWindow::activateAgain()
 
 void SimWindow::runActivation()
 {
+    unpackSurface();
     showHints_ = globals::ShowHints;
     applyHints();
     Timer* t = animationTimer();
@@ -292,6 +291,9 @@ void SimWindow::deactivate()
     if (bool* running = runningFlag())
         *running = t->enabled();
     t->setEnabled(false);
+    // Nothing draws on the surface until the window is active again (a paint shows the packed
+    // picture as it is).
+    packedSurface_.pack(surface_);
 }
 
 Control* SimWindow::control(const QString& name)
@@ -1016,7 +1018,7 @@ bool SimWindow::classroomKey(int qtKey)
     }
 }
 
-void SimWindow::paintEvent(QPaintEvent*)
+void SimWindow::paintEvent(QPaintEvent* event)
 {
     // A paint that no refresh asked for: the window was uncovered, and its own paint handler
     // draws its picture anew. A refresh's paint only shows what the window drew.
@@ -1026,19 +1028,69 @@ void SimWindow::paintEvent(QPaintEvent*)
         presentPending_ = false;
     }
     QPainter p(this);
-    const QImage view(reinterpret_cast<const uchar*>(surface_.canvas().bits()), surface_.width(),
-                      surface_.height(), surface_.canvas().stride() * 4, QImage::Format_RGB32);
-    if (scaleHalves_ == picture::kOne) {
-        p.drawImage(0, 0, view);
-        return;
+    const int w = clientWidth(), h = clientHeight();
+    QImage view;
+    if (!packedSurface_.packed()) {
+        view = QImage(reinterpret_cast<const uchar*>(surface_.canvas().bits()), w, h,
+                      surface_.canvas().stride() * 4, QImage::Format_RGB32);
     }
-    // The picture enlarged: whole scales repeat each pixel, 150 % blends smoothly. What the
-    // truncated picture leaves at the right and the bottom edge stays black.
-    const QRect shown = scaledCover(QRect(0, 0, surface_.width(), surface_.height()), scaleHalves_);
-    p.setRenderHint(QPainter::SmoothPixmapTransform, scaleHalves_ % 2 != 0);
-    p.drawImage(shown, view);
-    p.fillRect(QRect(shown.right() + 1, 0, width() - shown.width(), height()), Qt::black);
-    p.fillRect(QRect(0, shown.bottom() + 1, shown.width(), height() - shown.height()), Qt::black);
+    if (scaleHalves_ == picture::kOne) {
+        // Only the rectangles asked for: a tick that changed a small part costs that part alone.
+        for (const QRect& asked : event->region()) {
+            const QRect r = asked & QRect(0, 0, w, h);
+            if (r.isEmpty())
+                continue;
+            if (view.isNull()) {
+                // An inactive window uncovered: its rectangles from the packed picture, which
+                // stays packed.
+                QImage part(r.size(), QImage::Format_RGB32);
+                packedSurface_.copyTo({r.left(), r.top(), r.right() + 1, r.bottom() + 1},
+                                      reinterpret_cast<std::uint32_t*>(part.bits()), int(part.bytesPerLine() / 4));
+                p.drawImage(r.topLeft(), part);
+            } else {
+                p.drawImage(r, view, r);
+            }
+        }
+    } else {
+        if (view.isNull()) {
+            view = QImage(w, h, QImage::Format_RGB32);
+            packedSurface_.copyTo({0, 0, w, h}, reinterpret_cast<std::uint32_t*>(view.bits()),
+                                  int(view.bytesPerLine() / 4));
+        }
+        // The picture enlarged: whole scales repeat each pixel, 150 % blends smoothly. What the
+        // truncated picture leaves at the right and the bottom edge stays black. The paint's own
+        // clip keeps a partial refresh to its part.
+        const QRect shown = scaledCover(QRect(0, 0, w, h), scaleHalves_);
+        p.setRenderHint(QPainter::SmoothPixmapTransform, scaleHalves_ % 2 != 0);
+        p.drawImage(shown, view);
+        p.fillRect(QRect(shown.right() + 1, 0, width() - shown.width(), height()), Qt::black);
+        p.fillRect(QRect(0, shown.bottom() + 1, shown.width(), height() - shown.height()), Qt::black);
+    }
+    p.end();
+    if (!rendering_)
+        emit presented();
+}
+
+void SimWindow::refresh(const QRect& surfaceRect)
+{
+    const QRect r = surfaceRect & QRect(0, 0, clientWidth(), clientHeight());
+    if (r.isEmpty())
+        return;
+    presentPending_ = true;
+    // The smooth enlargement at 150 % rounds a clipped part differently from the whole picture
+    // (by one level here and there): at that size the whole client is shown again, so that a
+    // partial refresh shows exactly what a full one would.
+    if (scaleHalves_ % 2 != 0)
+        update();
+    else
+        update(toWidget(r));
+}
+
+void SimWindow::refresh(const raster::Rect& surfaceRect)
+{
+    if (surfaceRect.right <= surfaceRect.left || surfaceRect.bottom <= surfaceRect.top)
+        return;
+    refresh(QRect(QPoint(surfaceRect.left, surfaceRect.top), QPoint(surfaceRect.right - 1, surfaceRect.bottom - 1)));
 }
 
 void SimWindow::closeEvent(QCloseEvent* event)
@@ -1052,6 +1104,7 @@ void SimWindow::closeEvent(QCloseEvent* event)
         t->setEnabled(false);
     formClose();
     surface_ = raster::Bitmap();
+    packedSurface_ = PackedPicture();
     globals::WindowClosedFlags[static_cast<std::size_t>(info_.flag)] = true;
     event->accept();
     emit closed(this);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "raster/canvas.h"
+#include "shell/packed.h"
 #include "shell/timer.h"
 #include "shell/window_table.h"
 
@@ -90,11 +91,21 @@ public:
     bool remembersRunning() { return runningFlag() != nullptr || !stopsOnDeactivate(); }
     bool keepsRunningWhenInactive() const { return !stopsOnDeactivate(); }
 
-    // The window's surface: the persistent picture of the client area.
-    raster::Canvas& surface() { return surface_.canvas(); }
-    const raster::Bitmap& surfaceBitmap() const { return surface_; }
-    int clientWidth() const { return surface_.width(); }
-    int clientHeight() const { return surface_.height(); }
+    // The window's surface: the persistent picture of the client area. While the window is not
+    // active it is kept packed; using it unpacks it.
+    raster::Canvas& surface()
+    {
+        unpackSurface();
+        return surface_.canvas();
+    }
+    const raster::Bitmap& surfaceBitmap() const
+    {
+        unpackSurface();
+        return surface_;
+    }
+    int clientWidth() const { return packedSurface_.packed() ? packedSurface_.width() : surface_.width(); }
+    int clientHeight() const { return packedSurface_.packed() ? packedSurface_.height() : surface_.height(); }
+    bool surfacePacked() const { return packedSurface_.packed(); }
 
     // Controls and timers, by name.
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
@@ -125,7 +136,7 @@ public:
     // How long the last first activation took, in nanoseconds (for the window benchmark).
     qint64 firstActivationNs() const { return firstActivationNs_; }
     // Bytes of the window's pictures: its surface and the bitmaps of its model.
-    std::size_t bitmapBytes() const { return surface_.bytes() + modelBytes(); }
+    std::size_t bitmapBytes() const { return surface_.bytes() + packedSurface_.bytes() + modelBytes(); }
     // The system asks the window to paint itself: it was uncovered, or it invalidated itself.
     // The window's own paint handler runs, then the surface is shown. The first one comes right
     // after the first activation, as a newly shown window is painted once it is active.
@@ -137,6 +148,8 @@ public:
 signals:
     void closed(SimWindow* window);
     void helpRequested(int context);
+    // The paint event has put (part of) the surface on the window.
+    void presented();
 
 protected:
     // The window's own part of FormCreate: speed bar position, timer interval, bitmaps, labels.
@@ -269,6 +282,11 @@ protected:
         presentPending_ = true;
         update();
     }
+    // Shows only this rectangle of the surface (in surface pixels, right and bottom excluded): a
+    // tick that changed a small part of the picture asks for that part alone. The picture shown
+    // is the same as with refresh(); an empty rectangle shows nothing.
+    void refresh(const QRect& surfaceRect);
+    void refresh(const raster::Rect& surfaceRect);
     void speedBarChanged();   // interval := 200 - position, the standard speed-bar handler
     void showHelp();          // the help button
 
@@ -296,8 +314,11 @@ private:
     std::vector<std::pair<QString, QString>> enablers_;   // control -> button it enables
     QRect freeArea_;
 
+    void unpackSurface() const { packedSurface_.unpack(surface_); }
+
     const WindowInfo& info_;
-    raster::Bitmap surface_;
+    mutable raster::Bitmap surface_;
+    mutable PackedPicture packedSurface_;   // the surface while the window is not active
     int scaleHalves_ = 2;
     QFrame* barrasotto_ = nullptr;
     QHBoxLayout* barLayout_ = nullptr;
