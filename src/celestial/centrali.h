@@ -7,16 +7,17 @@
 #include <cstdint>
 
 #include "raster/canvas.h"
+#include "shell/colours.h"
 
 namespace centrali {
 
-constexpr raster::Color kBlack = raster::rgb(0, 0, 0);
-constexpr raster::Color kWhite = raster::rgb(255, 255, 255);
-constexpr raster::Color kYellow = raster::rgb(255, 255, 0);
-constexpr raster::Color kRed = raster::rgb(255, 0, 0);        // the force
-constexpr raster::Color kLime = raster::rgb(0, 255, 0);       // the velocity
-constexpr raster::Color kFuchsia = raster::rgb(255, 0, 255);  // the tangential acceleration
-constexpr raster::Color kAqua = raster::rgb(0, 255, 255);     // the centripetal acceleration
+using orb::kBlack;
+using orb::kWhite;
+using orb::kYellow;
+using orb::kRed;        // the force
+using orb::kLime;       // the velocity
+using orb::kFuchsia;  // the tangential acceleration
+using orb::kAqua;     // the centripetal acceleration
 
 // The positions of a revolution, evenly spaced in the ellipse's parameter φ = k·π/8.
 constexpr int kSteps = 16;

@@ -8,16 +8,17 @@
 #include "raster/canvas.h"
 #include "shell/damage.h"
 #include "shell/patch.h"
+#include "shell/colours.h"
 
 namespace corpi {
 
-constexpr raster::Color kBlack = raster::rgb(0, 0, 0);
-constexpr raster::Color kDarkRed = raster::rgb(128, 0, 0);   // the border that clearing never meets
-constexpr raster::Color kRed = raster::rgb(255, 0, 0);
-constexpr raster::Color kTeal = raster::rgb(0, 128, 128);
-constexpr raster::Color kSilver = raster::rgb(192, 192, 192);
-constexpr raster::Color kCyan = raster::rgb(0, 255, 255);
-constexpr raster::Color kWhite = raster::rgb(255, 255, 255);
+using orb::kBlack;
+using orb::kDarkRed;   // the border that clearing never meets
+using orb::kRed;
+using orb::kTeal;
+using orb::kSilver;
+using orb::kCyan;
+using orb::kWhite;
 
 // One revolution takes this many phase steps.
 constexpr int kPhasesPerTurn = 300;

@@ -8,13 +8,14 @@
 #include "raster/canvas.h"
 #include "shell/patch.h"
 #include "solarsystem/orbit_step.h"
+#include "shell/colours.h"
 
 namespace duecorpiellit {
 
-constexpr raster::Color kBlack = raster::rgb(0, 0, 0);
-constexpr raster::Color kWhite = raster::rgb(255, 255, 255);
-constexpr raster::Color kYellow = raster::rgb(255, 255, 0);
-constexpr raster::Color kCyan = raster::rgb(0, 255, 255);
+using orb::kBlack;
+using orb::kWhite;
+using orb::kYellow;
+using orb::kCyan;
 
 constexpr long double kAttraction = 700.0L;
 constexpr long double kPositionStep = 0.18L;

@@ -4,13 +4,14 @@
 
 #include "raster/canvas.h"
 #include "shell/damage.h"
+#include "shell/colours.h"
 
 namespace espansione {
 
-constexpr raster::Color kBlack = raster::rgb(0, 0, 0);
-constexpr raster::Color kWhite = raster::rgb(255, 255, 255);
-constexpr raster::Color kSilver = raster::rgb(192, 192, 192);
-constexpr raster::Color kGrey = raster::rgb(128, 128, 128);
+using orb::kBlack;
+using orb::kWhite;
+using orb::kSilver;
+using orb::kGrey;
 
 // HintTexts rows of the kinds of universe, in the order of the window's list.
 constexpr int kOpenRow = 54;     // "aperto"

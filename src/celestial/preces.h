@@ -5,15 +5,16 @@
 #include <cstdint>
 
 #include "raster/canvas.h"
+#include "shell/colours.h"
 
 namespace preces {
 
-constexpr raster::Color kBlack = raster::rgb(0, 0, 0);
-constexpr raster::Color kBlue = raster::rgb(0, 0, 255);
-constexpr raster::Color kNavy = raster::rgb(0, 0, 128);
-constexpr raster::Color kWhite = raster::rgb(255, 255, 255);
-constexpr raster::Color kGrey = raster::rgb(128, 128, 128);
-constexpr raster::Color kRed = raster::rgb(255, 0, 0);
+using orb::kBlack;
+using orb::kBlue;
+using orb::kNavy;
+using orb::kWhite;
+using orb::kGrey;
+using orb::kRed;
 
 // What the window shows: the shaded view, a wipe between the views, or the motion view.
 enum ViewMode : std::uint8_t { ShadedShown = 0, Wiping = 1, MotionShown = 2 };

@@ -6,15 +6,16 @@
 #include <cstdint>
 
 #include "raster/canvas.h"
+#include "shell/colours.h"
 
 namespace trottola {
 
-constexpr raster::Color kBlack = raster::rgb(0, 0, 0);
-constexpr raster::Color kWhite = raster::rgb(255, 255, 255);
-constexpr raster::Color kBlue = raster::rgb(0, 0, 255);
-constexpr raster::Color kNavy = raster::rgb(0, 0, 128);
-constexpr raster::Color kSilver = raster::rgb(192, 192, 192);
-constexpr raster::Color kGrey = raster::rgb(128, 128, 128);
+using orb::kBlack;
+using orb::kWhite;
+using orb::kBlue;
+using orb::kNavy;
+using orb::kSilver;
+using orb::kGrey;
 
 // What the window shows: the side view, a wipe between the views, or the view from above.
 enum View : std::uint8_t { SideShown = 0, Wiping = 1, AboveShown = 2 };

@@ -7,6 +7,7 @@
 
 #include "raster/canvas.h"
 #include "shell/patch.h"
+#include "shell/colours.h"
 
 namespace fasilun {
 
@@ -16,15 +17,15 @@ constexpr float kRunEnd = 120.0f;
 // The run position when no run has been started.
 constexpr float kIdle = 130.0f;
 
-constexpr raster::Color kBlack = raster::rgb(0, 0, 0);
-constexpr raster::Color kWhite = raster::rgb(255, 255, 255);
-constexpr raster::Color kCyan = raster::rgb(0, 255, 255);
-constexpr raster::Color kSilver = raster::rgb(192, 192, 192);
-constexpr raster::Color kNavy = raster::rgb(0, 0, 128);
-constexpr raster::Color kBlue = raster::rgb(0, 0, 255);   // never drawn: the border of a clear
-constexpr raster::Color kRed = raster::rgb(255, 0, 0);
-constexpr raster::Color kYellow = raster::rgb(255, 255, 0);
-constexpr raster::Color kDarkRed = raster::rgb(128, 0, 0);
+using orb::kBlack;
+using orb::kWhite;
+using orb::kCyan;
+using orb::kSilver;
+using orb::kNavy;
+using orb::kBlue;   // never drawn: the border of a clear
+using orb::kRed;
+using orb::kYellow;
+using orb::kDarkRed;
 
 // Where the bodies stand at one run position, in scene pixels.
 struct Bodies {

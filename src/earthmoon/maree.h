@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "raster/canvas.h"
+#include "shell/colours.h"
 
 namespace maree {
 
@@ -15,14 +16,14 @@ constexpr int kTurn = 600;
 // Points of the ocean's outline: a closed ellipse of 100 steps and two more that overlap its start.
 constexpr int kOceanPoints = 102;
 
-constexpr raster::Color kBlack = raster::rgb(0, 0, 0);
-constexpr raster::Color kWhite = raster::rgb(255, 255, 255);
-constexpr raster::Color kBlue = raster::rgb(0, 0, 255);
-constexpr raster::Color kNavy = raster::rgb(0, 0, 128);
-constexpr raster::Color kGrey = raster::rgb(128, 128, 128);
-constexpr raster::Color kRed = raster::rgb(255, 0, 0);
-constexpr raster::Color kYellow = raster::rgb(255, 255, 0);
-constexpr raster::Color kAqua = raster::rgb(0, 255, 255);
+using orb::kBlack;
+using orb::kWhite;
+using orb::kBlue;
+using orb::kNavy;
+using orb::kGrey;
+using orb::kRed;
+using orb::kYellow;
+using orb::kAqua;
 
 // HintTexts rows of the window's texts.
 constexpr int kSpringRow = 90;       // "SIZIGIALI"

@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "shell/interlace.h"
+#include "shell/colours.h"
 
 namespace motilunar {
 
@@ -13,7 +14,7 @@ namespace {
 
 constexpr long double kPi = std::numbers::pi_v<long double>;
 // Never drawn in the object pictures: the border of the fill that clears them.
-constexpr raster::Color kBlue = raster::rgb(0, 0, 255);
+using orb::kBlue;
 
 int rnd(long double v) { return static_cast<int>(std::nearbyint(v)); }
 

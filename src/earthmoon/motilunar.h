@@ -6,6 +6,7 @@
 
 #include "raster/canvas.h"
 #include "shell/patch.h"
+#include "shell/colours.h"
 
 namespace motilunar {
 
@@ -18,12 +19,12 @@ constexpr float kInclination = 0.17453292f;   // 10 degrees
 // The dissolve's first row spacing.
 constexpr int kFirstSpacing = 256;
 
-constexpr raster::Color kBlack = raster::rgb(0, 0, 0);
-constexpr raster::Color kYellow = raster::rgb(255, 255, 0);
-constexpr raster::Color kGreen = raster::rgb(0, 255, 0);
-constexpr raster::Color kRed = raster::rgb(255, 0, 0);
-constexpr raster::Color kCyan = raster::rgb(0, 255, 255);
-constexpr raster::Color kWhite = raster::rgb(255, 255, 255);
+using orb::kBlack;
+using orb::kYellow;
+using orb::kGreen;
+using orb::kRed;
+using orb::kCyan;
+using orb::kWhite;
 
 // The view shown: the top view, a change of view under way, the side view.
 enum View : std::uint8_t { kTop = 0, kChanging = 1, kSide = 2 };

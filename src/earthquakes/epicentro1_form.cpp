@@ -11,6 +11,7 @@
 #include "shell/globals.h"
 #include "shell/texts.h"
 #include "shell/ui/platform.h"
+#include "shell/colours.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ void styleField(QLineEdit* e, raster::Color colour, int pixelSize, bool bold, bo
     e->hide();
 }
 
-constexpr raster::Color kYellow = raster::rgb(255, 255, 0);
+using orb::kYellow;
 
 }  // namespace
 

@@ -7,12 +7,13 @@
 #include <vector>
 
 #include "shell/frame_loop.h"
+#include "shell/colours.h"
 
 namespace love {
 
 namespace {
 
-constexpr raster::Color kRed = raster::rgb(255, 0, 0);
+using orb::kRed;
 constexpr double kPi = std::numbers::pi;
 constexpr int kBottom = 130;   // the slab's bottom line
 constexpr int kColumn = 19;    // px between planes

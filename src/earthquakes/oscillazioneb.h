@@ -10,6 +10,7 @@
 
 #include "raster/canvas.h"
 #include "shell/packed.h"
+#include "shell/colours.h"
 
 namespace oscillazioneb {
 
@@ -21,8 +22,8 @@ constexpr int kProgressMaximum = 6000;
 
 constexpr raster::Color kOutline = raster::rgb(0, 128, 192);
 constexpr raster::Color kGlobe = raster::rgb(0, 0, 255);
-constexpr raster::Color kWhite = raster::rgb(255, 255, 255);
-constexpr raster::Color kBlack = raster::rgb(0, 0, 0);
+using orb::kWhite;
+using orb::kBlack;
 
 // The amplitude of each picture, and which picture each of the 16 steps shows.
 constexpr std::array<float, kAmplitudes> kAmplitude{-0.8f, -0.4f, 0.0f, 0.4f, 0.8f};

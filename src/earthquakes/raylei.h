@@ -6,16 +6,17 @@
 #include <cstdint>
 
 #include "raster/canvas.h"
+#include "shell/colours.h"
 
 namespace raylei {
 
-constexpr raster::Color kBlack = raster::rgb(0, 0, 0);
-constexpr raster::Color kRed = raster::rgb(255, 0, 0);
-constexpr raster::Color kDarkRed = raster::rgb(128, 0, 0);
-constexpr raster::Color kLightGrey = raster::rgb(192, 192, 192);
-constexpr raster::Color kGrey = raster::rgb(128, 128, 128);
+using orb::kBlack;
+using orb::kRed;
+using orb::kDarkRed;
+using orb::kLightGrey;
+using orb::kGrey;
 // The window's background.
-constexpr raster::Color kSilver = raster::rgb(192, 192, 192);
+using orb::kSilver;
 
 constexpr int kPhases = 64;
 

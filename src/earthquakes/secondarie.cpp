@@ -3,11 +3,12 @@
 
 #include <cmath>
 #include <numbers>
+#include "shell/colours.h"
 
 namespace secondarie {
 
 namespace {
-constexpr raster::Color kRed = raster::rgb(255, 0, 0);
+using orb::kRed;
 constexpr double kPi = std::numbers::pi;
 }  // namespace
 

@@ -7,13 +7,14 @@
 #include <string>
 
 #include "raster/canvas.h"
+#include "shell/colours.h"
 
 namespace doppler {
 
-constexpr raster::Color kBlack = raster::rgb(0, 0, 0);
-constexpr raster::Color kWhite = raster::rgb(255, 255, 255);
-constexpr raster::Color kCyan = raster::rgb(0, 255, 255);
-constexpr raster::Color kGreen = raster::rgb(0, 255, 0);
+using orb::kBlack;
+using orb::kWhite;
+using orb::kCyan;
+using orb::kGreen;
 
 // The motion of S': +1 towards the observer, -1 away from it.
 enum class Motion : std::int8_t { Away = -1, Still = 0, Approaching = 1 };

@@ -6,12 +6,13 @@
 
 #include "raster/canvas.h"
 #include "shell/patch.h"
+#include "shell/colours.h"
 
 namespace magvar {
 
-constexpr raster::Color kBlack = raster::rgb(0, 0, 0);
-constexpr raster::Color kWhite = raster::rgb(255, 255, 255);
-constexpr raster::Color kGrey = raster::rgb(128, 128, 128);
+using orb::kBlack;
+using orb::kWhite;
+using orb::kGrey;
 
 constexpr int kFieldSteps = 300;   // a field line has kFieldSteps + 1 points, u = -1.5 .. 1.5
 constexpr int kTurn = 120;         // ticks of one gyration

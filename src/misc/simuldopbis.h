@@ -8,6 +8,7 @@
 #include <string>
 
 #include "raster/canvas.h"
+#include "shell/colours.h"
 
 namespace simuldopbis {
 
@@ -16,10 +17,10 @@ constexpr int kWaveSpeed = 5;   // pixels per tick
 constexpr int kMinSpeed = 1;    // source speeds, pixels per tick
 constexpr int kMaxSpeed = 7;
 
-constexpr raster::Color kBlue = raster::rgb(0, 0, 255);
-constexpr raster::Color kCyan = raster::rgb(0, 255, 255);
-constexpr raster::Color kWhite = raster::rgb(255, 255, 255);
-constexpr raster::Color kBlack = raster::rgb(0, 0, 0);
+using orb::kBlue;
+using orb::kCyan;
+using orb::kWhite;
+using orb::kBlack;
 
 // The unit's state: it outlives the window's form.
 struct State {

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "raster/canvas.h"
+#include "shell/colours.h"
 
 namespace specparafronti {
 
@@ -15,11 +16,11 @@ constexpr int kFrames = 8;
 constexpr int kRays = kFrames;   // the rays picture follows the frames
 constexpr int kStep = 4;         // pixels a front moves per frame
 
-constexpr raster::Color kBlack = raster::rgb(0, 0, 0);
-constexpr raster::Color kWhite = raster::rgb(255, 255, 255);
-constexpr raster::Color kBlue = raster::rgb(0, 0, 255);
-constexpr raster::Color kCyan = raster::rgb(0, 255, 255);
-constexpr raster::Color kYellow = raster::rgb(255, 255, 0);
+using orb::kBlack;
+using orb::kWhite;
+using orb::kBlue;
+using orb::kCyan;
+using orb::kYellow;
 
 // Where things stand for a client of width w and height h and the focal parameter f0.
 struct Geometry {

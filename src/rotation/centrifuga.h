@@ -5,12 +5,13 @@
 #include <cstdint>
 
 #include "raster/canvas.h"
+#include "shell/colours.h"
 
 namespace centrifuga {
 
-constexpr raster::Color kBlack = raster::rgb(0, 0, 0);
-constexpr raster::Color kWhite = raster::rgb(255, 255, 255);
-constexpr raster::Color kYellow = raster::rgb(255, 255, 0);
+using orb::kBlack;
+using orb::kWhite;
+using orb::kYellow;
 // The border colour of the clearing fill: never drawn in this window.
 constexpr raster::Color kNeverDrawn = raster::rgb(128, 0, 0);
 

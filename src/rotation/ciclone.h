@@ -10,6 +10,7 @@
 #include "raster/canvas.h"
 #include "shell/frame_changes.h"
 #include "shell/frame_loop.h"
+#include "shell/colours.h"
 
 namespace ciclone {
 
@@ -17,12 +18,12 @@ constexpr int kFrames = 4;
 
 enum View : int { Axonometric = 0, GroundSection = 1, AloftSection = 2 };
 
-constexpr raster::Color kBlack = raster::rgb(0, 0, 0);
-constexpr raster::Color kCyan = raster::rgb(0, 255, 255);
-constexpr raster::Color kGreen = raster::rgb(0, 255, 0);
-constexpr raster::Color kDarkGreen = raster::rgb(0, 128, 0);
-constexpr raster::Color kTeal = raster::rgb(0, 128, 128);
-constexpr raster::Color kSilver = raster::rgb(192, 192, 192);
+using orb::kBlack;
+using orb::kCyan;
+using orb::kGreen;
+using orb::kDarkGreen;
+using orb::kTeal;
+using orb::kSilver;
 // The border colour of the clearing fills: never drawn in a frame.
 constexpr raster::Color kNeverDrawn = raster::rgb(128, 0, 0);
 

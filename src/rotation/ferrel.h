@@ -6,14 +6,15 @@
 #include <cstdint>
 
 #include "raster/canvas.h"
+#include "shell/colours.h"
 
 namespace ferrel {
 
-constexpr raster::Color kBlack = raster::rgb(0, 0, 0);
-constexpr raster::Color kWhite = raster::rgb(255, 255, 255);
-constexpr raster::Color kRed = raster::rgb(255, 0, 0);
-constexpr raster::Color kNavy = raster::rgb(0, 0, 128);
-constexpr raster::Color kCyan = raster::rgb(0, 255, 255);
+using orb::kBlack;
+using orb::kWhite;
+using orb::kRed;
+using orb::kNavy;
+using orb::kCyan;
 constexpr raster::Color kGrey = raster::rgb(192, 192, 192);
 
 constexpr int kBodies = 3;

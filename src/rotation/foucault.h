@@ -7,16 +7,17 @@
 
 #include "raster/canvas.h"
 #include "shell/damage.h"
+#include "shell/colours.h"
 
 namespace foucault {
 
-constexpr raster::Color kBlack = raster::rgb(0, 0, 0);
-constexpr raster::Color kWhite = raster::rgb(255, 255, 255);
-constexpr raster::Color kRed = raster::rgb(255, 0, 0);
-constexpr raster::Color kDarkRed = raster::rgb(128, 0, 0);
-constexpr raster::Color kBlue = raster::rgb(0, 0, 255);
-constexpr raster::Color kNavy = raster::rgb(0, 0, 128);
-constexpr raster::Color kYellow = raster::rgb(255, 255, 0);
+using orb::kBlack;
+using orb::kWhite;
+using orb::kRed;
+using orb::kDarkRed;
+using orb::kBlue;
+using orb::kNavy;
+using orb::kYellow;
 
 // The unit's state. FormCreate resets all of it; the counters then only grow while the window
 // lives, so they are 64-bit: at the shortest interval a 32-bit counter would overflow within

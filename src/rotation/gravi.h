@@ -6,13 +6,14 @@
 
 #include "raster/canvas.h"
 #include "shell/damage.h"
+#include "shell/colours.h"
 
 namespace gravi {
 
-constexpr raster::Color kBlack = raster::rgb(0, 0, 0);
-constexpr raster::Color kWhite = raster::rgb(255, 255, 255);
-constexpr raster::Color kYellow = raster::rgb(255, 255, 0);
-constexpr raster::Color kGrey = raster::rgb(128, 128, 128);
+using orb::kBlack;
+using orb::kWhite;
+using orb::kYellow;
+using orb::kGrey;
 
 // Radii, in client heights from the Earth's centre: the ground, the tower's foot, and how much
 // the tower grows with each height level.

@@ -7,17 +7,18 @@
 #include <cstdint>
 
 #include "raster/canvas.h"
+#include "shell/colours.h"
 
 namespace peso {
 
-constexpr raster::Color kBlack = raster::rgb(0, 0, 0);
-constexpr raster::Color kGrey = raster::rgb(128, 128, 128);
-constexpr raster::Color kSilver = raster::rgb(192, 192, 192);
-constexpr raster::Color kGreen = raster::rgb(0, 255, 0);
-constexpr raster::Color kRed = raster::rgb(255, 0, 0);
-constexpr raster::Color kYellow = raster::rgb(255, 255, 0);
-constexpr raster::Color kCyan = raster::rgb(0, 255, 255);
-constexpr raster::Color kWhite = raster::rgb(255, 255, 255);
+using orb::kBlack;
+using orb::kGrey;
+using orb::kSilver;
+using orb::kGreen;
+using orb::kRed;
+using orb::kYellow;
+using orb::kCyan;
+using orb::kWhite;
 
 // The steps of a round: k = 0..46, 7.5 degrees apart, from the equator on the right
 // anticlockwise; after k = 46 (345 degrees) the point starts again at the equator.

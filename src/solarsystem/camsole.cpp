@@ -8,19 +8,20 @@
 #include <numbers>
 
 #include "shell/texts.h"
+#include "shell/colours.h"
 
 namespace camsole {
 
 namespace {
 
 constexpr long double kPi = std::numbers::pi_v<long double>;
-constexpr raster::Color kBlack = raster::rgb(0, 0, 0);
-constexpr raster::Color kWhite = raster::rgb(255, 255, 255);
-constexpr raster::Color kSilver = raster::rgb(192, 192, 192);
-constexpr raster::Color kDarkRed = raster::rgb(128, 0, 0);
-constexpr raster::Color kBlue = raster::rgb(0, 0, 255);
-constexpr raster::Color kCyan = raster::rgb(0, 255, 255);
-constexpr raster::Color kYellow = raster::rgb(255, 255, 0);
+using orb::kBlack;
+using orb::kWhite;
+using orb::kSilver;
+using orb::kDarkRed;
+using orb::kBlue;
+using orb::kCyan;
+using orb::kYellow;
 
 // The HintTexts rows of the special days and of the names of the parallels.
 constexpr int kWinterSolsticeRow = 74;

@@ -13,13 +13,14 @@
 #include "shell/texts.h"
 #include "shell/ui/platform.h"
 #include "solarsystem/camsole.h"
+#include "shell/colours.h"
 
 namespace {
 
-constexpr raster::Color kBlack = raster::rgb(0, 0, 0);
-constexpr raster::Color kWhite = raster::rgb(255, 255, 255);
-constexpr raster::Color kYellow = raster::rgb(255, 255, 0);
-constexpr raster::Color kAqua = raster::rgb(0, 255, 255);
+using orb::kBlack;
+using orb::kWhite;
+using orb::kYellow;
+using orb::kAqua;
 
 QString hintText(int row) { return QString::fromStdString(texts::HintTexts[row]); }
 

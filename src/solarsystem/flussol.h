@@ -10,16 +10,17 @@
 
 #include "raster/canvas.h"
 #include "shell/damage.h"
+#include "shell/colours.h"
 
 namespace flussol {
 
-constexpr raster::Color kBlack = raster::rgb(0, 0, 0);
-constexpr raster::Color kWhite = raster::rgb(255, 255, 255);
-constexpr raster::Color kSilver = raster::rgb(192, 192, 192);
-constexpr raster::Color kRed = raster::rgb(255, 0, 0);
-constexpr raster::Color kDarkRed = raster::rgb(128, 0, 0);
-constexpr raster::Color kBlue = raster::rgb(0, 0, 255);
-constexpr raster::Color kNavy = raster::rgb(0, 0, 128);
+using orb::kBlack;
+using orb::kWhite;
+using orb::kSilver;
+using orb::kRed;
+using orb::kDarkRed;
+using orb::kBlue;
+using orb::kNavy;
 
 // The integer nearest to v, halves to the even one.
 int rnd(long double v);

@@ -6,17 +6,18 @@
 #include <numbers>
 
 #include "shell/strip_wipe.h"
+#include "shell/colours.h"
 
 namespace pkeplero {
 
 namespace {
 
 constexpr long double kPi = std::numbers::pi_v<long double>;
-constexpr raster::Color kBlack = raster::rgb(0, 0, 0);
-constexpr raster::Color kWhite = raster::rgb(255, 255, 255);
-constexpr raster::Color kRed = raster::rgb(255, 0, 0);
-constexpr raster::Color kYellow = raster::rgb(255, 255, 0);
-constexpr raster::Color kCyan = raster::rgb(0, 255, 255);
+using orb::kBlack;
+using orb::kWhite;
+using orb::kRed;
+using orb::kYellow;
+using orb::kCyan;
 
 // How far the terminator bows toward the Sun, per unit of cos a, in each view.
 int bowOf(View view) { return view == View::Top ? 1 : 5; }

@@ -5,15 +5,16 @@
 #include <cmath>
 
 #include "shell/damage.h"
+#include "shell/colours.h"
 
 namespace skeplero {
 
 namespace {
 
-constexpr raster::Color kBlack = raster::rgb(0, 0, 0);
-constexpr raster::Color kWhite = raster::rgb(255, 255, 255);
-constexpr raster::Color kDarkRed = raster::rgb(128, 0, 0);
-constexpr raster::Color kYellow = raster::rgb(255, 255, 0);
+using orb::kBlack;
+using orb::kWhite;
+using orb::kDarkRed;
+using orb::kYellow;
 
 // The integer nearest to v, halves to the even one.
 int rnd(long double v) { return static_cast<int>(std::nearbyint(v)); }

@@ -4,18 +4,19 @@
 
 #include <cmath>
 #include <numbers>
+#include "shell/colours.h"
 
 namespace temame {
 
 namespace {
 
 constexpr long double kPi = std::numbers::pi_v<long double>;
-constexpr raster::Color kBlack = raster::rgb(0, 0, 0);
-constexpr raster::Color kWhite = raster::rgb(255, 255, 255);
-constexpr raster::Color kRed = raster::rgb(255, 0, 0);
-constexpr raster::Color kYellow = raster::rgb(255, 255, 0);
-constexpr raster::Color kCyan = raster::rgb(0, 255, 255);
-constexpr raster::Color kSilver = raster::rgb(192, 192, 192);   // never drawn in the scene
+using orb::kBlack;
+using orb::kWhite;
+using orb::kRed;
+using orb::kYellow;
+using orb::kCyan;
+using orb::kSilver;   // never drawn in the scene
 
 // A body of half-size d = W div 160 at (x, y), with the canvas's pen and brush.
 void body(orb::DamageCanvas& c, float x, float y, int d)

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <numbers>
+#include "shell/colours.h"
 
 namespace tkeplero {
 
@@ -12,7 +13,7 @@ namespace {
 
 constexpr long double kPi = std::numbers::pi_v<long double>;
 // The colour that bounds the clearing flood fill: never drawn on the scene or the orbits.
-constexpr raster::Color kDarkRed = raster::rgb(128, 0, 0);
+using orb::kDarkRed;
 
 // The square of a planet's sprite and background around its place (x, y).
 raster::Rect around(raster::Point at, int p) { return {at.x - p, at.y - p, at.x + p, at.y + p}; }

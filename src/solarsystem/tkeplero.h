@@ -9,6 +9,7 @@
 
 #include "raster/canvas.h"
 #include "shell/patch.h"
+#include "shell/colours.h"
 
 namespace tkeplero {
 
@@ -16,10 +17,10 @@ constexpr int kPlanets = 4;
 // The orbits' radii in units of a1 = W div 16.
 constexpr std::array<int, kPlanets> kRadiusUnits{1, 2, 4, 6};
 
-constexpr raster::Color kBlack = raster::rgb(0, 0, 0);
-constexpr raster::Color kWhite = raster::rgb(255, 255, 255);
-constexpr raster::Color kGrey = raster::rgb(128, 128, 128);
-constexpr raster::Color kYellow = raster::rgb(255, 255, 0);
+using orb::kBlack;
+using orb::kWhite;
+using orb::kGrey;
+using orb::kYellow;
 // Planets 1 to 4: magenta, cyan, red, lime.
 constexpr std::array<raster::Color, kPlanets> kPlanetColours{
     raster::rgb(255, 0, 255), raster::rgb(0, 255, 255), raster::rgb(255, 0, 0), raster::rgb(0, 255, 0)};
