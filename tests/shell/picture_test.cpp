@@ -103,6 +103,16 @@ TEST_F(Pictures, TheShownPictureAndTheControlsOverIt)
                 ASSERT_EQ(shown.pixel(at), picture.pixel(x, y)) << x << "," << y;
     EXPECT_EQ(c("mark").widget->geometry(), QRect(220, 130, 40, 20));   // centre (120, 70) doubled
     EXPECT_EQ(c("Bevel1").widget->geometry(), QRect(20, 60, 100, 60));
+    // A maximized frame that the desktop's panels make smaller than its 1920 x 1080 screen: the
+    // windows still get 200 %, the size of the screen alone.
+    ASSERT_EQ(run(QStringLiteral("close")), 0);
+    QWidget* frame = driver->mainWindow();
+    frame->resize(1920, 900);
+    frame->setWindowState(Qt::WindowMaximized);
+    globals::ChildAreaHeight -= 1080 - frame->height();   // as measured on such a desktop
+    ASSERT_EQ(run(QStringLiteral("menu G1")), 0);
+    ASSERT_TRUE(frame->isMaximized() && w().height() < 960) << frame->height() << " " << w().height();
+    EXPECT_EQ(w().pictureScale(), 4);
 }
 
 // Space pauses, "+" and "-" move the speed bar within its range, and a full stop gives a paused

@@ -540,7 +540,12 @@ SimWindow* TOrbicola::openWindow(const WindowInfo& info)
     // of a child window leaves inside.
     sub->setGeometry(0, 0, globals::ChildAreaWidth, globals::ChildAreaHeight);
     const QSize client = QSize(globals::ChildAreaWidth, globals::ChildAreaHeight) - decoration_;
-    w->setPictureScale(picture::halvesFor(pictureSize_, client.width(), client.height()));
+    // Automatic judges the client that the frame would give on its screen alone: what the
+    // desktop takes from a maximized frame (panels, the frame's title bar) is given back, so that
+    // a 1920 x 1080 screen gets 200 % whatever the desktop around the program.
+    const QSize desktop = isMaximized() ? (platform::screenSize() - size()).expandedTo({0, 0}) : QSize(0, 0);
+    w->setPictureScale(picture::halvesFor(pictureSize_, client.width() + desktop.width(),
+                                          client.height() + desktop.height()));
     w->create(client);
     sub->setWindowTitle(w->windowTitle());
     subWindows_[w] = sub;
