@@ -1,6 +1,7 @@
 // The help: every context leads to a topic in every language, no link or picture points nowhere,
 // every window's topic speaks its window's language and names each control by its hint, and the
 // help window follows links, goes back and forward and finds topics by words.
+#include <QApplication>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTextBrowser>
@@ -191,6 +192,8 @@ TEST_F(Help, TheHelpWindowFollowsLinksGoesBackAndForwardAndFindsTopics)
     ASSERT_TRUE(help && help->isVisible());
     using Page = orb::help::HelpWindow::Page;
     EXPECT_EQ(help->page(), (Page{Page::Topic, {QStringLiteral("ciclone"), QStringLiteral("use")}, {}}));
+    // The title ends with the product's name, which the desktop would otherwise add a second time.
+    EXPECT_TRUE(help->windowTitle().endsWith(QApplication::applicationDisplayName())) << help->windowTitle().toStdString();
     help->follow(QUrl(QStringLiteral("topic:program#menus")));
     EXPECT_EQ(help->page().topic, (TopicRef{QStringLiteral("program"), QStringLiteral("menus")}));
     help->back();

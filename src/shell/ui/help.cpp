@@ -210,7 +210,9 @@ void HelpWindow::render(bool keepPlace)
         view_->scrollToAnchor(page().topic.anchor);
     const QString product = QString::fromStdString(texts::CaptionTexts[0]);
     const QString title = titleOf(html);
-    setWindowTitle(title.isEmpty() ? product : product + QStringLiteral(" - ") + title);
+    // The product's name last: the desktop shows the application's name after a title that does
+    // not end with it, which would show it twice.
+    setWindowTitle(title.isEmpty() ? product : title + QStringLiteral(" - ") + product);
     contents_->setToolTip(QString::fromStdString(texts::MenuTexts[15]).remove(QLatin1Char('&')).trimmed());
     back_->setEnabled(canGoBack());
     forward_->setEnabled(canGoForward());
