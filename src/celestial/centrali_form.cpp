@@ -19,8 +19,7 @@ void Tfcen::formCreate()
 {
     const int w = clientWidth();
     const int h = clientHeight();
-    addTimer(QStringLiteral("tempo"), info().timerDesignInterval, info().timerOnAtDesign,
-             [this] { tempoTimer(); });
+    addAnimationTimer([this] { tempoTimer(); });
 
     QToolBar* run = addToolBar();
     addStandardControls(run);
@@ -43,8 +42,7 @@ void Tfcen::formCreate()
     perman->setPalette(navy);
     QToolBar* help = addToolBar();
     addHelpButton(help);
-    setPosition(QStringLiteral("cadenza"), 110);
-    animationTimer()->setInterval(200 - 110);
+    setSpeed(110, 200 - 110);
 
     // The legend: each vector's name in its colour, black and bold, as wide as its text and one
     // blank, with a bevel 10 pixels after it and the next name 11 after that. The width is taken

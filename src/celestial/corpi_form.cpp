@@ -14,8 +14,7 @@ void Tduec::formCreate()
 {
     const int w = clientWidth();
     const int h = clientHeight();
-    addTimer(QStringLiteral("tempo"), info().timerDesignInterval, info().timerOnAtDesign,
-             [this] { tempoTimer(); });
+    addAnimationTimer([this] { tempoTimer(); });
 
     QToolBar* run = addToolBar();
     addStandardControls(run);
@@ -43,8 +42,7 @@ void Tduec::formCreate()
     QToolBar* help = addToolBar();
     addHelpButton(help);
 
-    setPosition(QStringLiteral("cadenza"), 110);
-    animationTimer()->setInterval(90);
+    setSpeed(110, 90);
 
     // The form's black background, until the first tick shows a view.
     surface().brush.color = corpi::kBlack;

@@ -13,8 +13,7 @@ void Tmomento::formCreate()
 {
     const int w = clientWidth();
     const int h = clientHeight();
-    addTimer(QStringLiteral("cadenza"), info().timerDesignInterval, info().timerOnAtDesign,
-             [this] { cadenzaTimer(); });
+    addAnimationTimer([this] { cadenzaTimer(); });
 
     // A silver control bar without a bevel.
     setControlBarName(QStringLiteral("ControlBar1"));

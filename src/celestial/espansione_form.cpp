@@ -20,8 +20,7 @@ void Tespanduni::formCreate()
     const int h = clientHeight();
     setControlBarName(QStringLiteral("ControlBar1"));
     setControlBarLook(espansione::kSilver, false);
-    addTimer(QStringLiteral("cadenza"), info().timerDesignInterval, info().timerOnAtDesign,
-             [this] { cadenzaTimer(); });
+    addAnimationTimer([this] { cadenzaTimer(); });
     animationTimer()->setInterval(100);
 
     // This window sets the shared bar height from its own font, for itself and for every window

@@ -13,8 +13,7 @@ void Tspins::formCreate()
     const int w = clientWidth();
     const int h = clientHeight();
     // The timer keeps its design interval until the speed bar is moved.
-    addTimer(QStringLiteral("cadenza"), info().timerDesignInterval, info().timerOnAtDesign,
-             [this] { cadenzaTimer(); });
+    addAnimationTimer([this] { cadenzaTimer(); });
 
     QToolBar* speed = addToolBar();
     addStandardControls(speed);

@@ -38,8 +38,7 @@ void Tmarea::formCreate()
 {
     const int w = clientWidth();
     const int h = clientHeight();
-    addTimer(QStringLiteral("tempo"), info().timerDesignInterval, info().timerOnAtDesign,
-             [this] { tempoTimer(); });
+    addAnimationTimer([this] { tempoTimer(); });
 
     setControlBarName(QStringLiteral("barramenu"));
     setControlBarLook(raster::rgb(192, 192, 192));

@@ -11,7 +11,7 @@ void Tmotlun::formCreate()
 {
     const int w = clientWidth();
     const int h = clientHeight();
-    addTimer(QStringLiteral("tempo"), 5, false, [this] { tempoTimer(); });
+    addAnimationTimer([this] { tempoTimer(); });
 
     QToolBar* first = addToolBar();
     addStandardControls(first);

@@ -11,14 +11,13 @@ void Tondel::formCreate()
 {
     const int w = clientWidth();
     const int h = clientHeight();
-    addTimer(QStringLiteral("tempo"), 5, false, [this] { tempoTimer(); });
+    addAnimationTimer([this] { tempoTimer(); });
 
     addStandardControls(addToolBar());
     addHelpButton(addToolBar());
 
     // The bar stands at 120, but the interval stays 100 until the bar is first moved.
-    setPosition(QStringLiteral("cadenza"), 120);
-    animationTimer()->setInterval(100);
+    setSpeed(120, 100);
 
     addBevel(this, QStringLiteral("Bevel1"), QRect(w / 4 - 1, (h * 5) / 16 - 1, w / 2 + 3, (h * 3) / 8 + 3));
 

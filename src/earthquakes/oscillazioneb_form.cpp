@@ -26,8 +26,7 @@ void Toscilla::formCreate()
     surface().brush.color = oscillazioneb::kBlack;
     surface().fillRect({0, 0, w, clientHeight()});
 
-    addTimer(QStringLiteral("tempo"), info().timerDesignInterval, info().timerOnAtDesign,
-             [this] { tempoTimer(); });
+    addAnimationTimer([this] { tempoTimer(); });
 
     QToolBar* first = addToolBar();
     addStandardControls(first);
@@ -55,8 +54,7 @@ void Toscilla::formCreate()
     Label1 = addLabel(sotto, QStringLiteral("Label1"), QStringLiteral("Label1"));
     Label1->hide();
 
-    setPosition(QStringLiteral("cadenza"), 90);
-    animationTimer()->setInterval(90);
+    setSpeed(90, 90);
 
     oscillazioneb::create();
 }

@@ -13,7 +13,7 @@ void Tondep::formCreate()
 {
     const int w = clientWidth();
     const int h = clientHeight();
-    addTimer(QStringLiteral("tempo"), 5, false, [this] { tempoTimer(); });
+    addAnimationTimer([this] { tempoTimer(); });
 
     QToolBar* first = addToolBar();
     addStandardControls(first);
@@ -24,8 +24,7 @@ void Tondep::formCreate()
     QToolBar* third = addToolBar();
     addHelpButton(third);
 
-    setPosition(QStringLiteral("cadenza"), 100);
-    animationTimer()->setInterval(100);
+    setSpeed(100, 100);
 
     Bevel1 = addBevel(this, QStringLiteral("Bevel1"), QRect(w / 4 - 1, (h * 5) / 16 - 1, w / 2 + 3, (h * 3) / 8 + 3));
 

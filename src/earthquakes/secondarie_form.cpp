@@ -11,14 +11,13 @@ void Tondes::formCreate()
 {
     const int w = clientWidth();
     const int h = clientHeight();
-    addTimer(QStringLiteral("tempo"), 5, false, [this] { tempoTimer(); });
+    addAnimationTimer([this] { tempoTimer(); });
 
     addStandardControls(addToolBar());
     addSpeedButton(addToolBar(), QStringLiteral("evidenzia"), QStringLiteral("eviden"), 1, true, false, 8);
     addHelpButton(addToolBar());
 
-    setPosition(QStringLiteral("cadenza"), 50);
-    animationTimer()->setInterval(200 - 50);
+    setSpeed(50, 200 - 50);
 
     addBevel(this, QStringLiteral("Bevel1"), QRect(w / 4 - 1, (h * 3) / 8 - 1, w / 2 + 3, (h * 3) / 8 + 3));
 

@@ -26,13 +26,11 @@ void Tdop::formCreate()
     const int w = clientWidth();
     const int h = clientHeight();
     language_ = globals::LanguageIndex;
-    addTimer(QStringLiteral("tempo"), info().timerDesignInterval, info().timerOnAtDesign,
-             [this] { tempoTimer(); });
+    addAnimationTimer([this] { tempoTimer(); });
 
     QToolBar* speed = addToolBar();
     addStandardControls(speed);
-    setPosition(QStringLiteral("cadenza"), 110);
-    animationTimer()->setInterval(200 - 110);
+    setSpeed(110, 200 - 110);
 
     // The motion of S' (one of three, S' still at first) and the signal that reverses the phase.
     QToolBar* motion = addToolBar();

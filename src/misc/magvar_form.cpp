@@ -20,13 +20,11 @@ void Tbotmagne::formCreate()
 {
     const int w = clientWidth();
     const int h = clientHeight();
-    addTimer(QStringLiteral("cadenza"), info().timerDesignInterval, info().timerOnAtDesign,
-             [this] { cadenzaTimer(); });
+    addAnimationTimer([this] { cadenzaTimer(); });
 
     QToolBar* speed = addToolBar();
     addStandardControls(speed);
-    setPosition(QStringLiteral("velo"), 120);
-    animationTimer()->setInterval(80);
+    setSpeed(120, 80);
 
     // The field strength and the charge's speed, each 1 or 2, in black edits with white figures.
     QToolBar* values = addToolBar();

@@ -39,7 +39,7 @@ void Tdopsimul::formCreate()
 {
     const int w = clientWidth();
     const int h = clientHeight();
-    addTimer(QStringLiteral("tempo"), 10, false, [this] { tempoTimer(); });
+    addAnimationTimer([this] { tempoTimer(); });
 
     // Pause and speed; the window's own pictures of pause and help are the shared glyphs 0 and 2.
     QToolBar* first = addToolBar();
@@ -85,8 +85,7 @@ void Tdopsimul::formCreate()
     progressione->setGeometry(width() - progressWidth - 5, top, progressWidth, controlHeight);
     progressione->hide();
 
-    setPosition(QStringLiteral("andamento"), 100);
-    animationTimer()->setInterval(200 - 100);
+    setSpeed(100, 200 - 100);
 
     // The frame around the picture, hidden.
     Bevel1 = addBevel(this, QStringLiteral("Bevel1"), QRect(w / 4 - 1, h / 4 - 1, w / 2 + 3, h / 2 + 3));

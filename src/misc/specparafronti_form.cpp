@@ -25,13 +25,11 @@ void Tsconcavo::formCreate()
 {
     const int w = clientWidth();
     const int h = clientHeight();
-    addTimer(QStringLiteral("tempo"), info().timerDesignInterval, info().timerOnAtDesign,
-             [this] { tempoTimer(); });
+    addAnimationTimer([this] { tempoTimer(); });
 
     QToolBar* speed = addToolBar();
     addStandardControls(speed);
-    setPosition(QStringLiteral("andamento"), 120);
-    animationTimer()->setInterval(200 - 120);
+    setSpeed(120, 200 - 120);
 
     // Receiver or transmitter, in white on black.
     const QStringList items{QString::fromStdString(texts::HintTexts[59]),

@@ -14,7 +14,7 @@ void Tcenfuga::formCreate()
 {
     // The window's own off-screen picture is its surface: it is shown whole at (0, 0), as the
     // bitmap is copied to the window on every tick and paint.
-    addTimer(QStringLiteral("tempo"), 1, false, [this] { tempoTimer(); });
+    addAnimationTimer([this] { tempoTimer(); });
 
     QToolBar* run = addToolBar();
     addStandardControls(run);
@@ -48,8 +48,7 @@ void Tcenfuga::formCreate()
     addPanel(QStringLiteral("sotto"), orb::Dock::Bottom, globals::BarHeight, std::nullopt, true);
     addPanel(QStringLiteral("Panel2"), orb::Dock::Bottom, 15, centrifuga::kBlack);
 
-    setPosition(QStringLiteral("cadenza"), 90);
-    animationTimer()->setInterval(90);
+    setSpeed(90, 90);
 
     centrifuga::create(surface(), clientWidth(), clientHeight());
     refresh();

@@ -19,13 +19,11 @@ void Tciclon::formCreate()
 {
     const int w = clientWidth();
     const int h = clientHeight();
-    addTimer(QStringLiteral("cadenza"), info().timerDesignInterval, info().timerOnAtDesign,
-             [this] { cadenzaTimer(); });
+    addAnimationTimer([this] { cadenzaTimer(); });
 
     QToolBar* speed = addToolBar();
     addStandardControls(speed);
-    setPosition(QStringLiteral("velo"), 100);
-    animationTimer()->setInterval(100);
+    setSpeed(100, 100);
 
     // The three views; the list shows white text on black.
     const QStringList items{QString::fromStdString(texts::HintTexts[28]),

@@ -12,7 +12,7 @@ void Tferre::formCreate()
 {
     const int w = clientWidth();
     const int h = clientHeight();
-    addTimer(QStringLiteral("tempo"), 5, true, [this] { tempoTimer(); });
+    addAnimationTimer([this] { tempoTimer(); });
 
     QToolBar* run = addToolBar();
     addStandardControls(run);
@@ -46,8 +46,7 @@ void Tferre::formCreate()
 
     addPanel(QStringLiteral("sotto"), orb::Dock::Bottom, globals::BarHeight, std::nullopt, true);
 
-    setPosition(QStringLiteral("cadenza"), 90);
-    animationTimer()->setInterval(90);
+    setSpeed(90, 90);
 
     ferrel::create(w, h);
     // The form's black background, with the picture in its place.

@@ -13,7 +13,7 @@ void Tpendol::formCreate()
 {
     const int w = clientWidth();
     const int h = clientHeight();
-    addTimer(QStringLiteral("tempo"), 5, true, [this] { tempoTimer(); });
+    addAnimationTimer([this] { tempoTimer(); });
 
     QToolBar* run = addToolBar();
     addStandardControls(run);
@@ -29,8 +29,7 @@ void Tpendol::formCreate()
     addPanel(QStringLiteral("Panel1"), orb::Dock::Top, 0, foucault::kBlack);
     addPanel(QStringLiteral("sotto"), orb::Dock::Bottom, globals::BarHeight, std::nullopt, true);
 
-    setPosition(QStringLiteral("cadenza"), 90);
-    animationTimer()->setInterval(90);
+    setSpeed(90, 90);
 
     // The form's black background.
     surface().brush.color = foucault::kBlack;

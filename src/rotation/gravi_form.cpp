@@ -13,7 +13,7 @@ Tcaduta::Tcaduta(const orb::WindowInfo& info, QWidget* parent) : SimWindow(info,
 void Tcaduta::formCreate()
 {
     // The window's surface is the picture bitmap: every tick and paint show it whole at (0, 0).
-    addTimer(QStringLiteral("tempo"), 5, false, [this] { tempoTimer(); });
+    addAnimationTimer([this] { tempoTimer(); });
 
     QToolBar* run = addToolBar();
     addStandardControls(run);
@@ -41,8 +41,7 @@ void Tcaduta::formCreate()
     addPanel(QStringLiteral("Panel1"), orb::Dock::Top, 20, gravi::kBlack);
     addPanel(QStringLiteral("sotto"), orb::Dock::Bottom, globals::BarHeight, std::nullopt, true);
 
-    setPosition(QStringLiteral("cadenza"), 90);
-    animationTimer()->setInterval(90);
+    setSpeed(90, 90);
 
     gravi::create(clientWidth(), clientHeight());
 }

@@ -33,7 +33,7 @@ void Tvarpeso::formCreate()
 {
     const int w = clientWidth();
     const int h = clientHeight();
-    addTimer(QStringLiteral("tempo"), 5, true, [this] { tempoTimer(); });
+    addAnimationTimer([this] { tempoTimer(); });
 
     QToolBar* forces = addToolBar();
     for (int i = 0; i < 4; ++i) {

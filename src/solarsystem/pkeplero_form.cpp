@@ -13,7 +13,7 @@ void Tkuno::formCreate()
 {
     const int w = clientWidth();
     const int h = clientHeight();
-    addTimer(QStringLiteral("tempo"), 5, true, [this] { tempoTimer(); });
+    addAnimationTimer([this] { tempoTimer(); });
 
     QToolBar* first = addToolBar();
     addStandardControls(first);
@@ -27,8 +27,7 @@ void Tkuno::formCreate()
     addHelpButton(third);
     addPanel(QStringLiteral("sotto"), orb::Dock::Bottom, globals::BarHeight);
 
-    setPosition(QStringLiteral("cadenza"), 120);
-    animationTimer()->setInterval(80);
+    setSpeed(120, 80);
 
     // The form's black background.
     surface().brush.color = raster::rgb(0, 0, 0);

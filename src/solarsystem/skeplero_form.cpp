@@ -12,7 +12,7 @@ void Tkdue::formCreate()
 {
     const int w = clientWidth();
     const int h = clientHeight();
-    addTimer(QStringLiteral("tempo"), 15, true, [this] { tempoTimer(); });
+    addAnimationTimer([this] { tempoTimer(); });
 
     QToolBar* run = addToolBar();
     addStandardControls(run);
@@ -20,8 +20,7 @@ void Tkdue::formCreate()
     addHelpButton(help);
     addPanel(QStringLiteral("sotto"), orb::Dock::Bottom, globals::BarHeight);
 
-    setPosition(QStringLiteral("cadenza"), 120);
-    animationTimer()->setInterval(80);
+    setSpeed(120, 80);
 
     skeplero::create(w, h);
     // The orbit in its place from the start; the ticks paint the swept area on it.

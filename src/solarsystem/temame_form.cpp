@@ -26,14 +26,12 @@ void Ttema::formCreate()
 {
     const int w = clientWidth();
     const int h = clientHeight();
-    addTimer(QStringLiteral("tempo"), info().timerDesignInterval, info().timerOnAtDesign,
-             [this] { tempoTimer(); });
+    addAnimationTimer([this] { tempoTimer(); });
 
     // The tool controls keep the system's pointing hand they were designed with.
     QToolBar* speed = addToolBar();
     addStandardControls(speed);
-    setPosition(QStringLiteral("cadenza"), 110);
-    animationTimer()->setInterval(90);
+    setSpeed(110, 90);
 
     // The planet: Mars outside the Earth's orbit or Mercury inside it, in white bold on black.
     const QStringList items{QLatin1Char(' ') + QString::fromStdString(texts::HintTexts[38]),

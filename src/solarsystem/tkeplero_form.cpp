@@ -36,8 +36,7 @@ void Tktres::formCreate()
 {
     const int w = clientWidth();
     const int h = clientHeight();
-    addTimer(QStringLiteral("tempo"), info().timerDesignInterval, info().timerOnAtDesign,
-             [this] { tempoTimer(); });
+    addAnimationTimer([this] { tempoTimer(); });
 
     QToolBar* first = addToolBar();
     addStandardControls(first);
@@ -47,8 +46,7 @@ void Tktres::formCreate()
     addToolButton(second, QStringLiteral("nuovo"), 1, 3, [this] { nuovoClick(); });
     QToolBar* third = addToolBar();
     addHelpButton(third);
-    setPosition(QStringLiteral("cadenza"), 110);
-    animationTimer()->setInterval(200 - 110);
+    setSpeed(110, 200 - 110);
 
     tkeplero::create(w, h);
     const tkeplero::State& s = tkeplero::state();

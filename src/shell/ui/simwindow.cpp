@@ -881,6 +881,19 @@ Timer& SimWindow::addTimer(const QString& name, int intervalMs, bool enabled,
     return *timers_.back();
 }
 
+Timer& SimWindow::addAnimationTimer(std::function<void()> handler)
+{
+    return addTimer(QString::fromUtf8(info_.timerName.data(), static_cast<int>(info_.timerName.size())),
+                    info_.timerDesignInterval, info_.timerOnAtDesign, std::move(handler));
+}
+
+void SimWindow::setSpeed(int position, int intervalMs)
+{
+    setPosition(QString::fromUtf8(info_.speedBar.data(), static_cast<int>(info_.speedBar.size())), position);
+    if (Timer* t = animationTimer())
+        t->setInterval(intervalMs);
+}
+
 void SimWindow::speedBarChanged()
 {
     const QString bar = QString::fromUtf8(info_.speedBar.data(), static_cast<int>(info_.speedBar.size()));

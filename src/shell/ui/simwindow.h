@@ -276,6 +276,12 @@ protected:
     void setHint(Control& c, const QString& hint);
 
     Timer& addTimer(const QString& name, int intervalMs, bool enabled, std::function<void()> handler);
+    // The animation timer of the window table (its name, design interval and state), with its
+    // handler.
+    Timer& addAnimationTimer(std::function<void()> handler);
+    // The speed bar's position and the animation timer's interval that the window starts with;
+    // the speed bar's handler does not run.
+    void setSpeed(int position, int intervalMs);
     // Shows what is on the surface (after drawing on it); the paint handler does not run.
     void refresh()
     {
