@@ -2,6 +2,9 @@
 // every window's topic speaks its window's language and names each control by its hint, and the
 // help window follows links, goes back and forward and finds topics by words.
 #include <QApplication>
+#include <QDir>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTextBrowser>
@@ -206,6 +209,38 @@ TEST_F(Help, TheHelpWindowFollowsLinksGoesBackAndForwardAndFindsTopics)
     help->go(Page{Page::Search, {}, title.toUpper()});
     EXPECT_TRUE(help->browser()->toHtml().contains(QStringLiteral("topic:configuration")));
     EXPECT_TRUE(orb::help::search(title + QStringLiteral(" zqxv"), 1).isEmpty());
+}
+
+// The help window opens where the user left it when the program last closed; a place that is not
+// one in the settings file opens it centred, and the picture size beside it is kept.
+TEST_F(Help, TheHelpWindowOpensWhereItWasLeftInTheLastRun)
+{
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    const auto openHelp = [this] {
+        EXPECT_EQ(run(QStringLiteral("start")), 0);
+        orb::platform::setScripted(false);
+        orb::help::showContents();
+        orb::platform::setScripted(true);
+        return orb::help::window();
+    };
+    const QRect left(40, 50, 600, 380);
+    openHelp()->setGeometry(left);
+    ASSERT_EQ(run(QStringLiteral("menu B43 quit")), 0);
+    restart(0x0409);
+    ASSERT_FALSE(orb::help::window()) << "the window of the last run is gone";
+    EXPECT_EQ(openHelp()->geometry(), left);
+    ASSERT_EQ(run(QStringLiteral("quit")), 0);
+
+    QSettings ini(QStringLiteral("Orbicola.ini"), QSettings::IniFormat);
+    ini.setValue(QStringLiteral("Help/Geometry"), QStringLiteral("nowhere"));
+    ini.sync();
+    restart(0x0409);
+    EXPECT_NE(openHelp()->geometry(), left);
+    EXPECT_TRUE(driver->mainWindow()->menuItem(QStringLiteral("B43"))->action->isChecked());
+    ASSERT_EQ(run(QStringLiteral("quit")), 0);
+    QDir::setCurrent(previous);
 }
 
 }  // namespace

@@ -73,6 +73,7 @@ QString searchHtml(const QString& query, int slot)
 }
 
 QPointer<HelpWindow> g_window;
+QByteArray g_savedGeometry;
 
 void open(const HelpWindow::Page& page, QWidget* parent)
 {
@@ -83,11 +84,14 @@ void open(const HelpWindow::Page& page, QWidget* parent)
         // the desktop all the same.
         QWidget* owner = Orbicola() ? static_cast<QWidget*>(Orbicola()) : parent ? parent->window() : nullptr;
         g_window = new HelpWindow(owner);
-        // About two thirds of the screen, centred; from then on where the user leaves it.
-        QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
-        const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-        g_window->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
-                                                  area.size() * 2 / 3, area));
+        // Where the user left it in an earlier run (kept on a screen that is there); the first
+        // time, about two thirds of the screen, centred.
+        if (g_savedGeometry.isEmpty() || !g_window->restoreGeometry(g_savedGeometry)) {
+            QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+            const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+            g_window->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
+                                                      area.size() * 2 / 3, area));
+        }
     }
     // Shown before the page is laid out, so that the page finds its anchor at the final width.
     g_window->setWindowState(g_window->windowState() & ~Qt::WindowMinimized);
@@ -110,6 +114,10 @@ HelpWindow::Page topicPage(std::optional<TopicRef> ref)
     return ref ? HelpWindow::Page{HelpWindow::Page::Topic, *ref, {}} : HelpWindow::Page{};
 }
 }  // namespace
+
+void setSavedGeometry(const QByteArray& geometry) { g_savedGeometry = geometry; }
+
+QByteArray savedGeometry() { return g_window ? g_window->saveGeometry() : g_savedGeometry; }
 
 HelpWindow::HelpWindow(QWidget* owner) : QMainWindow(owner, Qt::Window)
 {

@@ -27,6 +27,10 @@ void showContents(QWidget* parent = nullptr);
 class HelpWindow;
 // The help window once a topic or the contents were shown in it, else nullptr.
 HelpWindow* window();
+// Where the help window was left in an earlier run (QWidget::saveGeometry), used when it is first
+// opened; and where it is now, or that earlier place while it has not been opened.
+void setSavedGeometry(const QByteArray& geometry);
+QByteArray savedGeometry();
 
 // The help window: an ordinary top-level window with Back, Forward, Contents and a search field.
 // Its pages are always shown in the program's current language.

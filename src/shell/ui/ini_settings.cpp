@@ -9,6 +9,7 @@ namespace orb::ini {
 
 namespace {
 const QString kPictureSizeKey = QStringLiteral("Picture/Size");
+const QString kHelpGeometryKey = QStringLiteral("Help/Geometry");
 }
 
 ReadResult read(const QString& path)
@@ -25,6 +26,9 @@ ReadResult read(const QString& path)
     if (!size)
         return result;
     result.settings.pictureSize = *size;
+    // A place that is not one is ignored: the help window then opens centred.
+    if (const QVariant place = file.value(kHelpGeometryKey); place.typeId() == QMetaType::QByteArray)
+        result.settings.helpGeometry = place.toByteArray();
     result.sound = true;
     return result;
 }
@@ -37,6 +41,8 @@ bool write(const QString& path, const Settings& settings, bool wasSound)
     QSettings file(path, QSettings::IniFormat);
     file.setValue(kPictureSizeKey, QString::fromUtf8(picture::name(settings.pictureSize).data(),
                                                      static_cast<int>(picture::name(settings.pictureSize).size())));
+    if (!settings.helpGeometry.isEmpty())
+        file.setValue(kHelpGeometryKey, settings.helpGeometry);
     file.sync();
     return file.status() == QSettings::NoError;
 }

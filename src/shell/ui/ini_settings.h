@@ -1,7 +1,8 @@
-// The settings that the configuration record has no room for (the picture size), kept in a
-// second file, "Orbicola.ini", beside "Orbicola.cfg".
+// The settings that the configuration record has no room for (the picture size, where the help
+// window was left), kept in a second file, "Orbicola.ini", beside "Orbicola.cfg".
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include "shell/picture_size.h"
@@ -12,6 +13,7 @@ inline constexpr const char* kFileName = "Orbicola.ini";
 
 struct Settings {
     picture::Size pictureSize = picture::Size::P100;
+    QByteArray helpGeometry;   // the help window's place and size; empty: not yet placed
 };
 
 struct ReadResult {

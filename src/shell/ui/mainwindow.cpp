@@ -748,6 +748,7 @@ void TOrbicola::readSettings()
     const ini::ReadResult more = ini::read(QString::fromLatin1(ini::kFileName));
     iniSound_ = more.sound;
     pictureSize_ = savedPictureSize_ = more.settings.pictureSize;
+    help::setSavedGeometry(more.settings.helpGeometry);
 }
 
 bool TOrbicola::readLanguageFile(const QString& path)
@@ -826,7 +827,7 @@ void TOrbicola::writeSettings()
 {
     // The picture size goes to its own file, written at every close so that a missing or
     // damaged one is made whole again.
-    if (ini::write(QString::fromLatin1(ini::kFileName), ini::Settings{savedPictureSize_}, iniSound_))
+    if (ini::write(QString::fromLatin1(ini::kFileName), ini::Settings{savedPictureSize_, help::savedGeometry()}, iniSound_))
         iniSound_ = true;
     if (!config::changed(stored_, globals::ShowHints, globals::LanguageFilePath,
                          globals::DefaultLanguageFlags))
