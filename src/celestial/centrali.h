@@ -11,13 +11,11 @@
 
 namespace centrali {
 
-using orb::kBlack;
-using orb::kWhite;
-using orb::kYellow;
-using orb::kRed;        // the force
-using orb::kLime;       // the velocity
-using orb::kFuchsia;  // the tangential acceleration
-using orb::kAqua;     // the centripetal acceleration
+using namespace orb::palette;
+// kRed: the force
+// kLime: the velocity
+// kFuchsia: the tangential acceleration
+// kAqua: the centripetal acceleration
 
 // The positions of a revolution, evenly spaced in the ellipse's parameter φ = k·π/8.
 constexpr int kSteps = 16;

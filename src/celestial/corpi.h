@@ -12,13 +12,8 @@
 
 namespace corpi {
 
-using orb::kBlack;
-using orb::kDarkRed;   // the border that clearing never meets
-using orb::kRed;
-using orb::kTeal;
-using orb::kSilver;
-using orb::kCyan;
-using orb::kWhite;
+using namespace orb::palette;
+// kDarkRed: the border that clearing never meets
 
 // One revolution takes this many phase steps.
 constexpr int kPhasesPerTurn = 300;

@@ -12,10 +12,7 @@
 
 namespace duecorpiellit {
 
-using orb::kBlack;
-using orb::kWhite;
-using orb::kYellow;
-using orb::kCyan;
+using namespace orb::palette;
 
 constexpr long double kAttraction = 700.0L;
 constexpr long double kPositionStep = 0.18L;

@@ -8,10 +8,7 @@
 
 namespace espansione {
 
-using orb::kBlack;
-using orb::kWhite;
-using orb::kSilver;
-using orb::kGrey;
+using namespace orb::palette;
 
 // HintTexts rows of the kinds of universe, in the order of the window's list.
 constexpr int kOpenRow = 54;     // "aperto"

@@ -9,12 +9,7 @@
 
 namespace preces {
 
-using orb::kBlack;
-using orb::kBlue;
-using orb::kNavy;
-using orb::kWhite;
-using orb::kGrey;
-using orb::kRed;
+using namespace orb::palette;
 
 // What the window shows: the shaded view, a wipe between the views, or the motion view.
 enum ViewMode : std::uint8_t { ShadedShown = 0, Wiping = 1, MotionShown = 2 };

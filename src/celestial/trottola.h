@@ -10,12 +10,7 @@
 
 namespace trottola {
 
-using orb::kBlack;
-using orb::kWhite;
-using orb::kBlue;
-using orb::kNavy;
-using orb::kSilver;
-using orb::kGrey;
+using namespace orb::palette;
 
 // What the window shows: the side view, a wipe between the views, or the view from above.
 enum View : std::uint8_t { SideShown = 0, Wiping = 1, AboveShown = 2 };

@@ -17,15 +17,8 @@ constexpr float kRunEnd = 120.0f;
 // The run position when no run has been started.
 constexpr float kIdle = 130.0f;
 
-using orb::kBlack;
-using orb::kWhite;
-using orb::kCyan;
-using orb::kSilver;
-using orb::kNavy;
-using orb::kBlue;   // never drawn: the border of a clear
-using orb::kRed;
-using orb::kYellow;
-using orb::kDarkRed;
+using namespace orb::palette;
+// kBlue: never drawn: the border of a clear
 
 // Where the bodies stand at one run position, in scene pixels.
 struct Bodies {

@@ -16,14 +16,7 @@ constexpr int kTurn = 600;
 // Points of the ocean's outline: a closed ellipse of 100 steps and two more that overlap its start.
 constexpr int kOceanPoints = 102;
 
-using orb::kBlack;
-using orb::kWhite;
-using orb::kBlue;
-using orb::kNavy;
-using orb::kGrey;
-using orb::kRed;
-using orb::kYellow;
-using orb::kAqua;
+using namespace orb::palette;
 
 // HintTexts rows of the window's texts.
 constexpr int kSpringRow = 90;       // "SIZIGIALI"

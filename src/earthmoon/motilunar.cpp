@@ -13,8 +13,8 @@ namespace motilunar {
 namespace {
 
 constexpr long double kPi = std::numbers::pi_v<long double>;
-// Never drawn in the object pictures: the border of the fill that clears them.
-using orb::kBlue;
+using namespace orb::palette;
+// kBlue: never drawn in the object pictures: the border of the fill that clears them.
 
 int rnd(long double v) { return static_cast<int>(std::nearbyint(v)); }
 

@@ -19,12 +19,7 @@ constexpr float kInclination = 0.17453292f;   // 10 degrees
 // The dissolve's first row spacing.
 constexpr int kFirstSpacing = 256;
 
-using orb::kBlack;
-using orb::kYellow;
-using orb::kGreen;
-using orb::kRed;
-using orb::kCyan;
-using orb::kWhite;
+using namespace orb::palette;
 
 // The view shown: the top view, a change of view under way, the side view.
 enum View : std::uint8_t { kTop = 0, kChanging = 1, kSide = 2 };

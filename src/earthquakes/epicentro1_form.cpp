@@ -44,7 +44,7 @@ void styleField(QLineEdit* e, raster::Color colour, int pixelSize, bool bold, bo
     e->hide();
 }
 
-using orb::kYellow;
+using namespace orb::palette;
 
 }  // namespace
 

@@ -13,7 +13,7 @@ namespace love {
 
 namespace {
 
-using orb::kRed;
+using namespace orb::palette;
 constexpr double kPi = std::numbers::pi;
 constexpr int kBottom = 130;   // the slab's bottom line
 constexpr int kColumn = 19;    // px between planes

@@ -22,8 +22,7 @@ constexpr int kProgressMaximum = 6000;
 
 constexpr raster::Color kOutline = raster::rgb(0, 128, 192);
 constexpr raster::Color kGlobe = raster::rgb(0, 0, 255);
-using orb::kWhite;
-using orb::kBlack;
+using namespace orb::palette;
 
 // The amplitude of each picture, and which picture each of the 16 steps shows.
 constexpr std::array<float, kAmplitudes> kAmplitude{-0.8f, -0.4f, 0.0f, 0.4f, 0.8f};

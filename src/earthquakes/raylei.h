@@ -10,13 +10,8 @@
 
 namespace raylei {
 
-using orb::kBlack;
-using orb::kRed;
-using orb::kDarkRed;
-using orb::kLightGrey;
-using orb::kGrey;
-// The window's background.
-using orb::kSilver;
+using namespace orb::palette;
+// kSilver: the window's background.
 
 constexpr int kPhases = 64;
 

@@ -8,7 +8,7 @@
 namespace secondarie {
 
 namespace {
-using orb::kRed;
+using namespace orb::palette;
 constexpr double kPi = std::numbers::pi;
 }  // namespace
 

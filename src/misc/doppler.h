@@ -11,10 +11,7 @@
 
 namespace doppler {
 
-using orb::kBlack;
-using orb::kWhite;
-using orb::kCyan;
-using orb::kGreen;
+using namespace orb::palette;
 
 // The motion of S': +1 towards the observer, -1 away from it.
 enum class Motion : std::int8_t { Away = -1, Still = 0, Approaching = 1 };

@@ -10,9 +10,7 @@
 
 namespace magvar {
 
-using orb::kBlack;
-using orb::kWhite;
-using orb::kGrey;
+using namespace orb::palette;
 
 constexpr int kFieldSteps = 300;   // a field line has kFieldSteps + 1 points, u = -1.5 .. 1.5
 constexpr int kTurn = 120;         // ticks of one gyration

@@ -17,10 +17,7 @@ constexpr int kWaveSpeed = 5;   // pixels per tick
 constexpr int kMinSpeed = 1;    // source speeds, pixels per tick
 constexpr int kMaxSpeed = 7;
 
-using orb::kBlue;
-using orb::kCyan;
-using orb::kWhite;
-using orb::kBlack;
+using namespace orb::palette;
 
 // The unit's state: it outlives the window's form.
 struct State {

@@ -16,11 +16,7 @@ constexpr int kFrames = 8;
 constexpr int kRays = kFrames;   // the rays picture follows the frames
 constexpr int kStep = 4;         // pixels a front moves per frame
 
-using orb::kBlack;
-using orb::kWhite;
-using orb::kBlue;
-using orb::kCyan;
-using orb::kYellow;
+using namespace orb::palette;
 
 // Where things stand for a client of width w and height h and the focal parameter f0.
 struct Geometry {

@@ -9,9 +9,7 @@
 
 namespace centrifuga {
 
-using orb::kBlack;
-using orb::kWhite;
-using orb::kYellow;
+using namespace orb::palette;
 // The border colour of the clearing fill: never drawn in this window.
 constexpr raster::Color kNeverDrawn = raster::rgb(128, 0, 0);
 

@@ -18,12 +18,7 @@ constexpr int kFrames = 4;
 
 enum View : int { Axonometric = 0, GroundSection = 1, AloftSection = 2 };
 
-using orb::kBlack;
-using orb::kCyan;
-using orb::kGreen;
-using orb::kDarkGreen;
-using orb::kTeal;
-using orb::kSilver;
+using namespace orb::palette;
 // The border colour of the clearing fills: never drawn in a frame.
 constexpr raster::Color kNeverDrawn = raster::rgb(128, 0, 0);
 

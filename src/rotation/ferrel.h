@@ -10,11 +10,7 @@
 
 namespace ferrel {
 
-using orb::kBlack;
-using orb::kWhite;
-using orb::kRed;
-using orb::kNavy;
-using orb::kCyan;
+using namespace orb::palette;
 constexpr raster::Color kGrey = raster::rgb(192, 192, 192);
 
 constexpr int kBodies = 3;

@@ -11,13 +11,7 @@
 
 namespace foucault {
 
-using orb::kBlack;
-using orb::kWhite;
-using orb::kRed;
-using orb::kDarkRed;
-using orb::kBlue;
-using orb::kNavy;
-using orb::kYellow;
+using namespace orb::palette;
 
 // The unit's state. FormCreate resets all of it; the counters then only grow while the window
 // lives, so they are 64-bit: at the shortest interval a 32-bit counter would overflow within

@@ -10,10 +10,7 @@
 
 namespace gravi {
 
-using orb::kBlack;
-using orb::kWhite;
-using orb::kYellow;
-using orb::kGrey;
+using namespace orb::palette;
 
 // Radii, in client heights from the Earth's centre: the ground, the tower's foot, and how much
 // the tower grows with each height level.

@@ -11,14 +11,7 @@
 
 namespace peso {
 
-using orb::kBlack;
-using orb::kGrey;
-using orb::kSilver;
-using orb::kGreen;
-using orb::kRed;
-using orb::kYellow;
-using orb::kCyan;
-using orb::kWhite;
+using namespace orb::palette;
 
 // The steps of a round: k = 0..46, 7.5 degrees apart, from the equator on the right
 // anticlockwise; after k = 46 (345 degrees) the point starts again at the equator.

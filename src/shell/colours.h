@@ -9,7 +9,10 @@ namespace orb {
 // of what a picture draws in it (a table top).
 constexpr raster::Color kButtonFace = raster::rgb(240, 240, 240);
 
-// The named colours that the pictures draw with, by the names the windows use for them.
+// The named colours that the pictures draw with, by the names the windows use for them. A
+// window's unit takes them all with `using namespace orb::palette;`.
+namespace palette {
+
 constexpr raster::Color kBlack = raster::rgb(0, 0, 0);
 constexpr raster::Color kWhite = raster::rgb(255, 255, 255);
 constexpr raster::Color kRed = raster::rgb(255, 0, 0);
@@ -27,5 +30,7 @@ constexpr raster::Color kLime = kGreen;
 constexpr raster::Color kDarkGreen = raster::rgb(0, 128, 0);
 constexpr raster::Color kTeal = raster::rgb(0, 128, 128);
 constexpr raster::Color kFuchsia = raster::rgb(255, 0, 255);
+
+}  // namespace palette
 
 }  // namespace orb

@@ -15,13 +15,7 @@ namespace camsole {
 namespace {
 
 constexpr long double kPi = std::numbers::pi_v<long double>;
-using orb::kBlack;
-using orb::kWhite;
-using orb::kSilver;
-using orb::kDarkRed;
-using orb::kBlue;
-using orb::kCyan;
-using orb::kYellow;
+using namespace orb::palette;
 
 // The HintTexts rows of the special days and of the names of the parallels.
 constexpr int kWinterSolsticeRow = 74;

@@ -17,10 +17,7 @@
 
 namespace {
 
-using orb::kBlack;
-using orb::kWhite;
-using orb::kYellow;
-using orb::kAqua;
+using namespace orb::palette;
 
 QString hintText(int row) { return QString::fromStdString(texts::HintTexts[row]); }
 

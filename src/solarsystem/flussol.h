@@ -14,13 +14,7 @@
 
 namespace flussol {
 
-using orb::kBlack;
-using orb::kWhite;
-using orb::kSilver;
-using orb::kRed;
-using orb::kDarkRed;
-using orb::kBlue;
-using orb::kNavy;
+using namespace orb::palette;
 
 // The integer nearest to v, halves to the even one.
 int rnd(long double v);

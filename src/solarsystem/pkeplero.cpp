@@ -13,11 +13,7 @@ namespace pkeplero {
 namespace {
 
 constexpr long double kPi = std::numbers::pi_v<long double>;
-using orb::kBlack;
-using orb::kWhite;
-using orb::kRed;
-using orb::kYellow;
-using orb::kCyan;
+using namespace orb::palette;
 
 // How far the terminator bows toward the Sun, per unit of cos a, in each view.
 int bowOf(View view) { return view == View::Top ? 1 : 5; }

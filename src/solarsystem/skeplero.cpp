@@ -11,10 +11,7 @@ namespace skeplero {
 
 namespace {
 
-using orb::kBlack;
-using orb::kWhite;
-using orb::kDarkRed;
-using orb::kYellow;
+using namespace orb::palette;
 
 // The integer nearest to v, halves to the even one.
 int rnd(long double v) { return static_cast<int>(std::nearbyint(v)); }

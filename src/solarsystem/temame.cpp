@@ -11,12 +11,8 @@ namespace temame {
 namespace {
 
 constexpr long double kPi = std::numbers::pi_v<long double>;
-using orb::kBlack;
-using orb::kWhite;
-using orb::kRed;
-using orb::kYellow;
-using orb::kCyan;
-using orb::kSilver;   // never drawn in the scene
+using namespace orb::palette;
+// kSilver: never drawn in the scene
 
 // A body of half-size d = W div 160 at (x, y), with the canvas's pen and brush.
 void body(orb::DamageCanvas& c, float x, float y, int d)

@@ -12,8 +12,8 @@ namespace tkeplero {
 namespace {
 
 constexpr long double kPi = std::numbers::pi_v<long double>;
-// The colour that bounds the clearing flood fill: never drawn on the scene or the orbits.
-using orb::kDarkRed;
+using namespace orb::palette;
+// kDarkRed: the colour that bounds the clearing flood fill: never drawn on the scene or the orbits.
 
 // The square of a planet's sprite and background around its place (x, y).
 raster::Rect around(raster::Point at, int p) { return {at.x - p, at.y - p, at.x + p, at.y + p}; }

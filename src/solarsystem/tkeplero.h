@@ -17,10 +17,7 @@ constexpr int kPlanets = 4;
 // The orbits' radii in units of a1 = W div 16.
 constexpr std::array<int, kPlanets> kRadiusUnits{1, 2, 4, 6};
 
-using orb::kBlack;
-using orb::kWhite;
-using orb::kGrey;
-using orb::kYellow;
+using namespace orb::palette;
 // Planets 1 to 4: magenta, cyan, red, lime.
 constexpr std::array<raster::Color, kPlanets> kPlanetColours{
     raster::rgb(255, 0, 255), raster::rgb(0, 255, 255), raster::rgb(255, 0, 0), raster::rgb(0, 255, 0)};
