@@ -13,6 +13,7 @@
 #include "shell/ui/mainwindow.h"
 #include "shell/ui/simwindow.h"
 #include "shell/window_table.h"
+#include "start_run.h"
 
 namespace {
 
@@ -60,16 +61,11 @@ void Tick(benchmark::State& state, const orb::WindowInfo* info)
     }
     // A window that stands idle until its start button is pressed (its timer is off once it is
     // open) is started, and started again whenever its run ends, so that the ticks measured are
-    // those of a run. The start is "disegna", followed by "via" in a window that has one (a new
-    // picture, then the start), or "partenza".
+    // those of a run.
     orb::Timer* timer = w->animationTimer();
     const bool startable = !timer->enabled() && (w->control(QStringLiteral("disegna")) ||
                                                  w->control(QStringLiteral("partenza")));
-    const auto start = [w] {
-        w->click(QStringLiteral("disegna"));
-        w->click(QStringLiteral("via"));
-        w->click(QStringLiteral("partenza"));
-    };
+    const auto start = [w] { bench::startRun(*w); };
     if (startable)
         start();
     for (auto _ : state) {

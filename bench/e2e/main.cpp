@@ -16,6 +16,7 @@
 #include "shell/ui/qt_timers.h"
 #include "shell/ui/simwindow.h"
 #include "shell/window_table.h"
+#include "../start_run.h"
 #include "tick_log.h"
 
 namespace {
@@ -69,14 +70,6 @@ void wait(int ms)
 QString name(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
 
 double mib(std::size_t bytes) { return static_cast<double>(bytes) / (1024.0 * 1024.0); }
-
-// The clicks that set a window running where opening it leaves its timer off, or that start a
-// new run where a run ended: a new picture, then the start, as its enabled buttons offer them.
-void start(orb::SimWindow& w)
-{
-    for (const char* button : {"disegna", "via", "partenza", "aggiorna"})
-        w.click(QString::fromLatin1(button));
-}
 
 }  // namespace
 
@@ -144,7 +137,7 @@ int main(int argc, char** argv)
             const double rss = mib(orb::platform::residentBytes());
             orb::Timer* timer = w->animationTimer();
             if (!timer->enabled())
-                start(*w);
+                bench::startRun(*w);
             if (!info.speedBar.empty())
                 w->setValue(name(info.speedBar), QStringLiteral("195"));
 
@@ -162,7 +155,7 @@ int main(int argc, char** argv)
                 // A run that ended is started again, as a user would.
                 if (!timer->enabled()) {
                     ++restarts;
-                    QTimer::singleShot(0, w, [w] { start(*w); });
+                    QTimer::singleShot(0, w, [w] { bench::startRun(*w); });
                 }
             };
             const int period = orb::timerPeriod(timer->interval());
